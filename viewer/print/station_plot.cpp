@@ -1,0 +1,3 @@
+#include "print/station_plot.h"
+
+void staprint(Viewer&, bool) {}

@@ -1,0 +1,18 @@
+#include "ui/viewer.h"
+
+void list_heading(Viewer& v) {
+    PlotSurface& s = v.lister.surface();
+    s.FillStyle(kFillSolid);
+    s.CurrentX(2);
+    s.CurrentY(1);
+    s.FontUnderline(true);
+    s.Print(kListHeading);
+    s.FontUnderline(false);
+}
+
+void setup(Viewer& v) {
+    set_start_values(v.d);
+    v.Stations.surface().FillStyle(kFillSolid);
+    v.lister.surface().Scale(1, 1, 50, 8);
+    list_heading(v);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <string>
+
+#include "surface/plot_surface.h"
+#include "ui/scroll_bar.h"
+
+// What the routines see of each window. The Qt windows implement these; tests
+// implement them with recording surfaces and small fakes.
+
+// The main window `quenvar`: the profile plot.
+class ProfileWindow {
+public:
+    virtual ~ProfileWindow() = default;
+    virtual PlotSurface& surface() = 0;
+    virtual void Caption(const std::string& title) = 0;
+    // A short note in the window's status bar (the file a print job wrote).
+    virtual void status(const std::string& text) = 0;
+};
+
+// The `Stations` window: the station map. Width and Height are outer sizes in
+// twips.
+class MapWindow {
+public:
+    virtual ~MapWindow() = default;
+    virtual PlotSurface& surface() = 0;
+    virtual void Visible(bool on) = 0;
+    virtual bool Visible() const = 0;
+    virtual double Width() const = 0;
+    virtual void Height(double twips) = 0;
+};
+
+// The `lister` window: the data listing and its scroll bar.
+class ListerWindow {
+public:
+    virtual ~ListerWindow() = default;
+    virtual PlotSurface& surface() = 0;
+    virtual ScrollBar& VScroll1() = 0;
+};
+
+// The six text fields of the `info` window.
+enum class InfoField { labsta, lablat, lablong, labdate, labhour, labbot };
+
+class InfoWindow {
+public:
+    virtual ~InfoWindow() = default;
+    virtual void Text(InfoField field, const std::string& text) = 0;
+};
+
+// The `filemsg` text box of the main window. Setting the text shows it at once,
+// even while a load keeps the event loop waiting.
+class FileMessage {
+public:
+    virtual ~FileMessage() = default;
+    virtual void Visible(bool on) = 0;
+    virtual void Text(const std::string& text) = 0;
+};
+
+// The `limitbox` dialog.
+class LimitDialog {
+public:
+    virtual ~LimitDialog() = default;
+    virtual ScrollBar& minscrol() = 0;
+    virtual ScrollBar& maxscrol() = 0;
+    virtual void min(const std::string& text) = 0;  // text box `min`
+    virtual void max(const std::string& text) = 0;  // text box `max`
+    virtual void Caption(const std::string& title) = 0;
+    virtual void Visible(bool on) = 0;
+};
+
+// The printer: each job draws on a surface that writes one PDF file, replaced
+// if it exists, when the job's EndDoc is called.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // Starts a job writing `path`. The surface stays valid until the next job.
+    virtual PlotSurface& job(const std::string& path) = 0;
+    // Whether the last job's file was written; a reason when it was not.
+    virtual bool last_job_ok(std::string* why) const = 0;
+};
+
+// A modal message the user acknowledges with OK.
+class Alerts {
+public:
+    virtual ~Alerts() = default;
+    virtual void message_box(const std::string& title, const std::string& text) = 0;
+};
