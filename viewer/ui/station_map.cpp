@@ -1,8 +1,62 @@
 #include "ui/station_map.h"
 
-void stamap(Viewer&) {}
+#include <cmath>
+
+#include "ui/profile_plot.h"
+
+namespace {
+
+// Positions and the pointer are decimal degrees: a press 0.05 degrees from a
+// station in decimal terms lands a few 1e-15 to either side of the double
+// 0.05, since no difference of two numbers near 41 or 70 equals it. The box
+// edge is taken this far inward so that such a press never picks; it is far
+// below a pixel of the map (about 0.01 degrees).
+constexpr double kEdge = 1e-9;
+
+bool in_box(double pointer, double station) {
+    return std::abs(pointer - station) < pickradius - kEdge;
+}
+
+}  // namespace
+
+CoastResult stamap(Viewer& v) {
+    v.Stations.Visible(true);
+    // On a shown window this may raise Form_Resize, which redraws everything
+    // before returning here; the drawing below repeats it.
+    v.Stations.Height(v.Stations.Width() * 0.64);
+
+    PlotSurface& s = v.Stations.surface();
+    s.Scale(71, 42.5, 65.5, 40);
+    const Color text = s.ForeColor();
+    s.ForeColor(QBColor(4));
+    s.FillColor(s.BackColor());
+    const int n = static_cast<int>(v.d.ncast);
+    for (int i = 1; i <= n; ++i) s.Circle(v.d.lon[i], v.d.lat[i], v.d.stnrad);
+    s.ForeColor(text);
+    return drawcoast(s, v.paths.coast_screen);
+}
 
 namespace Stations {
-void Form_Resize(Viewer&) {}
-void Form_MouseDown(Viewer&, int, int, double, double) {}
+
+CoastResult Form_Resize(Viewer& v) {
+    if (v.d.curcast <= 0) return {};
+    v.Stations.surface().Cls();
+    CoastResult coast = stamap(v);
+    drawaxes(v);
+    drawcast(v, static_cast<int>(v.d.curcast));
+    return coast;
+}
+
+void Form_MouseDown(Viewer& v, int /*button*/, int /*shift*/, double x, double y) {
+    const int n = static_cast<int>(v.d.ncast);
+    for (int i = 1; i <= n; ++i) {
+        if (in_box(y, v.d.lat[i]) && in_box(x, v.d.lon[i])) {
+            drawcast(v, -static_cast<int>(v.d.curcast));
+            v.d.curcast = i;
+            drawcast(v, i);
+            return;
+        }
+    }
+}
+
 }  // namespace Stations
