@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/viewer.h"
+
+// The open-file dialog `cmdgetdata`.
+class OpenFileDialog {
+public:
+    virtual ~OpenFileDialog() = default;
+    virtual void FileName(const std::string& name) = 0;
+    virtual std::string FileName() const = 0;
+    // "Description|pattern", one pair.
+    virtual void Filter(const std::string& filter) = 0;
+    // Shows the dialog and waits until it closes; a cancel leaves FileName as it was.
+    virtual void ShowOpen() = 0;
+};
+
+inline constexpr const char* kSb911Filter = "Cruise Files (*.hdr)|*.hdr";
+inline constexpr const char* kBongoFilter = "Bongo-SB Files (header.dat)|header.dat";
+
+using CruiseReader = std::function<void(Viewer&, const std::string&)>;
+
+// The open-file step: clear the name, set the filter, show the dialog; unless
+// it was cancelled, hand the chosen path to `reader` and remember its folder
+// for the reports.
+void open_and_load(Viewer& v, OpenFileDialog& cmdgetdata, const std::string& filter, const CruiseReader& reader);
+
+// Loads a file named on the command line as if chosen in the dialog:
+// header.dat with readbongo, anything else with readsb911.
+void load_named_file(Viewer& v, const std::string& path);
+
+// The folder of a file path, with no trailing separator ("" for a bare name).
+std::string report_folder_of(const std::string& path);
+
+namespace quenvar {
+// "SB911 data" and "Bongo-SB data".
+void mk5_Click(Viewer& v, OpenFileDialog& cmdgetdata);
+void bongosb_Click(Viewer& v, OpenFileDialog& cmdgetdata);
+}  // namespace quenvar
