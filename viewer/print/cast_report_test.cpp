@@ -106,6 +106,8 @@ TEST_F(CastReport, HeaderLegendAndDepthLabels) {
     EXPECT_EQ(page().state().draw_style, kDrawSolid);
     EXPECT_EQ(fv.filemsg.texts, std::vector<std::string>{"  Printing cast 007"});
     EXPECT_FALSE(fv.filemsg.visible);
+    ASSERT_FALSE(fv.quenvar.captions.empty());  // the current cast drawn again
+    EXPECT_EQ(fv.quenvar.captions.back(), "/cruise/007.PRE");
 }
 
 // Profile points: x = (value - min) * 100 / (max - min), y = depth * 100 / 50,

@@ -69,14 +69,18 @@ bool staprint(Viewer& v, bool withtrack, const std::string& output) {
     page.Scale(kWest, kNorth, kEast, kSouth);
     page.FillStyle(kFillSolid);
 
+    // Casts no load has filled (casts 1..50 after a Bongo-SB load on a fresh
+    // start) have no station: no dot, and no track segment running to 0 N 0 W.
+    const auto loaded = [&d](int i) { return !d.castfile[i].empty(); };
     const int n = std::clamp(int(d.ncast), 0, kMaxCast);
     for (int i = 1; i <= n; ++i) {
+        if (!loaded(i)) continue;
         page.Circle(d.lon[i], d.lat[i], d.stnrad * 0.6);
         page.CurrentX(d.lon[i] + 0.05);
         page.CurrentY(d.lat[i] + 0.1);
         page.Print(cast_label(d.castno[i]));
         // Drawn after the dot and label of the later cast, so it passes over them.
-        if (i > 1 && withtrack) page.Line(d.lon[i], d.lat[i], d.lon[i - 1], d.lat[i - 1]);
+        if (i > 1 && withtrack && loaded(i - 1)) page.Line(d.lon[i], d.lat[i], d.lon[i - 1], d.lat[i - 1]);
     }
 
     const CoastResult coast = drawcoast(page, v.paths.coast_print);

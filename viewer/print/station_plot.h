@@ -5,9 +5,9 @@
 
 #include "ui/viewer.h"
 
-// Prints the station plot on one page: every cast 1..ncast as a black dot
-// labelled with its cast number, joined to the cast before it when
-// `withtrack`, then the printed coastline (v.paths.coast_print), the frame of
+// Prints the station plot on one page: every cast 1..ncast that a load filled
+// as a black dot labelled with its cast number, joined to the cast before it
+// when `withtrack` and that cast was filled too, then the printed coastline (v.paths.coast_print), the frame of
 // the screen map and the title. filemsg shows "   Printing plot of cast
 // locations" while it runs; the page goes to report_path(v, stations or
 // track); the current cast is drawn again at the end.

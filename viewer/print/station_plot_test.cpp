@@ -26,6 +26,7 @@ struct StationPlot : ::testing::Test {
     }
     void add_cast(int i, const char* castno, double lon, double lat) {
         d.castno[i] = castno;
+        d.castfile[i] = "/cruise/" + std::string(castno) + ".PRE";
         d.lon[i] = lon;
         d.lat[i] = lat;
         d.ncast = i;
@@ -73,6 +74,8 @@ TEST_F(StationPlot, DrawsThePageInOrder) {
     EXPECT_EQ(fv.filemsg.texts, std::vector<std::string>{"   Printing plot of cast locations"});
     EXPECT_FALSE(fv.filemsg.visible);
     EXPECT_EQ(fv.quenvar.statuses.back(), "Wrote /out/track.pdf");
+    ASSERT_FALSE(fv.quenvar.captions.empty());  // the current cast drawn again
+    EXPECT_EQ(fv.quenvar.captions.back(), "/cruise/001.PRE");
 }
 
 TEST_F(StationPlot, TrackSegmentsJoinConsecutiveCasts) {
@@ -101,6 +104,7 @@ TEST_F(StationPlot, TrackSegmentsJoinConsecutiveCasts) {
 TEST_F(StationPlot, UnsetPositionLiesAtZeroAndTheTrackRunsToIt) {
     add_cast(1, "001", 70, 41);
     d.castno[2] = "002";
+    d.castfile[2] = "/cruise/002.PRE";  // loaded, with a blank position
     add_cast(3, "003", 69, 41);
     staprint(fv.viewer, true);
     const auto circles = page().of(Op::Circle);
@@ -109,6 +113,14 @@ TEST_F(StationPlot, UnsetPositionLiesAtZeroAndTheTrackRunsToIt) {
     const auto lines = page().of(Op::Line);
     EXPECT_EQ((std::array{lines[0].a, lines[0].b, lines[0].c, lines[0].d}), (std::array{0.0, 0.0, 70.0, 41.0}));
     EXPECT_EQ((std::array{lines[1].a, lines[1].b, lines[1].c, lines[1].d}), (std::array{69.0, 41.0, 0.0, 0.0}));
+}
+
+TEST_F(StationPlot, CastsNoLoadFilledAreLeftOut) {
+    // A Bongo-SB load on a fresh start: tows at 51..53, casts 1..50 empty.
+    for (int i = 51; i <= 53; ++i) add_cast(i, "002", 70.9, 41 + 0.1 * (i - 51));
+    staprint(fv.viewer, true);
+    EXPECT_EQ(page().of(Op::Circle).size(), 3u);
+    EXPECT_EQ(track_segments(), 2);
 }
 
 TEST_F(StationPlot, MissingCoastlineStillPrintsThePageAndSaysSo) {
