@@ -1,0 +1,26 @@
+#pragma once
+
+#include "terminal.h"
+
+#include <string_view>
+
+namespace halvane {
+
+// True when a grid-option answer (a 72-character text) is `keyword` in lower
+// or upper case followed only by blanks: "SINEZ   " matches, " SINEZ",
+// "Sinez", "SINE" and "SINEZ now" do not.
+bool option_is(std::string_view answer, std::string_view keyword);
+
+// One conversion from start to end: loads the mesh, asks for nnv (again
+// after " nnv must be between 1 and 30" until it is 1 to 30) and for the grid
+// option (again until it is uniz, UNIZ, sinez or SINEZ), builds the levels,
+// loads the .lst file, interpolates, asks for the output name and the mesh
+// title, and only then writes the .s3r file, replacing any former content.
+// A run that ends early leaves no output file.
+//
+// Throws InputError for an abnormal end (a missing file, a malformed number,
+// an input file or the terminal ending too early, an output file that cannot
+// be written) and CapacityStop when the mesh or the .lst file does not fit.
+void run_conversion(Terminal& terminal);
+
+}  // namespace halvane
