@@ -1,0 +1,36 @@
+#include "readers/sigma_t.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// Check values: the sigma-t check table of the cruise-loading issue (issue 3),
+// six decimals.
+TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
+    struct Row {
+        const char* name;
+        double t, s, expected;
+    };
+    const Row rows[] = {
+        {"two unset cells: sigma0 alone", 0, 0, -0.093446},
+        {"freezing-point fresh temperature, ocean salinity", 0, 35, 28.126349},
+        {"temperate ocean", 10, 35, 26.971168},
+        {"warm coastal", 20, 30, 20.982808},
+        {"warm saline", 25, 36, 24.117017},
+        {"below zero", -2, 28, 22.525692},
+        {"cold shelf", 4, 32.5, 25.822980},
+        {"mid shelf", 15, 33, 24.452386},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_NEAR(sigmat(row.t, row.s), row.expected, 5e-7);
+    }
+}
+
+TEST(Sigmat, ZeroDenominatorGivesANonFiniteNumber) {
+    EXPECT_FALSE(std::isfinite(sigmat(-67.26, 35)));
+}
+
+}  // namespace
