@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The reading conventions shared by the cruise files of both kinds (SB911
+// headers and cast files, Bongo-SB header.dat). Files come from DOS and
+// Windows machines: LF or CRLF line ends, a last line with or without its
+// line end, and a Ctrl-Z (0x1A) marking the end of the text all read alike.
+
+// Reads a whole file into `text`. On failure returns false and says why in
+// `why` ("cannot be opened: No such file or directory").
+bool read_text_file(const std::string& path, std::string& text, std::string& why);
+
+// The lines of a file's text, without their line ends; the text ends at its
+// first Ctrl-Z.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text);
+    // The next line, or false at the end of the text.
+    bool next(std::string_view& line);
+    // 1-based number of the line last returned.
+    int line_number() const { return line_number_; }
+
+private:
+    std::string_view rest_;
+    int line_number_ = 0;
+};
+
+// True for a line of nothing but blanks and tabs; such lines are skipped.
+bool is_blank(std::string_view line);
+
+// A header record read as one text item: leading blanks skipped, ending at
+// the end of the line or at the first comma.
+std::string_view header_item(std::string_view line);
+
+// Columns a to b (from 1) of a record: the substring from column a of length
+// b - a + 1, shorter or empty where the record ends before column b.
+std::string field(std::string_view record, int a, int b);
+
+// The numeric value of a field: blanks and tabs are ignored, reading stops at
+// the first character that cannot continue a decimal number (optional sign,
+// digits with an optional point, optional exponent), and a field without a
+// number gives 0. " 3 05" gives 305, "12.5N" gives 12.5, "-" gives 0.
+double field_value(std::string_view field);
+
+// Number of places in a cast file's first line (as one text item) where a
+// character other than a blank follows a blank: the number of blank-separated
+// values less one. This is the layout count `ncol` of an SB911 cruise.
+int layout_count(std::string_view item);
+
+// The folder part of a path, with its trailing '/'; empty for a bare name.
+std::string folder_of(const std::string& path);
