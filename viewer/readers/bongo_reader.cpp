@@ -1,0 +1,114 @@
+#include "readers/bongo_reader.h"
+
+#include "readers/record_fields.h"
+#include "readers/sigma_t.h"
+
+namespace {
+
+std::string cast_number_text(std::string_view record) {
+    const double n = field_value(field(record, 1, 3));
+    if (n > 99) return field(record, 1, 3);
+    if (n > 9) return "0" + field(record, 1, 2);
+    return "00" + field(record, 1, 1);
+}
+
+CastHeader parse_record(std::string_view record) {
+    CastHeader h;
+    h.castno = cast_number_text(record);
+    h.stdsta = field(record, 5, 7);
+    h.month = field_value(field(record, 8, 10));
+    h.day = field_value(field(record, 11, 13));
+    h.hour = field_value(field(record, 14, 16)) + field_value(field(record, 17, 19)) / 60;
+    h.latdeg = field_value(field(record, 21, 22));
+    h.latmin = field_value(field(record, 23, 26));
+    h.londeg = field_value(field(record, 27, 29));
+    h.lonmin = field_value(field(record, 30, 33));
+    h.botdep = field_value(field(record, 35, 39));
+    return h;
+}
+
+// The first deepest scan of the recording, 0 for an empty one.
+int deepest_scan(const CastScans& scans) {
+    int k = 0;
+    for (int s = 1; s <= scans.count(); ++s)
+        if (k == 0 || scans.at(s, 0) > scans.at(k, 0)) k = s;
+    return k;
+}
+
+TowDiagnostic store_tow(CruiseData& d, int i, const CastScans& scans) {
+    TowDiagnostic t;
+    t.j = scans.count();
+    if (t.j > 0)
+        for (int v = 0; v < 3; ++v) {
+            t.first[v] = scans.at(1, v);
+            t.last[v] = scans.at(t.j, v);
+        }
+    t.k = deepest_scan(scans);
+    t.m = t.j == 0 ? 0 : t.j - t.k + 1;
+    for (int n = 1; n <= t.m; ++n) {
+        const int m = t.j - n + 1;
+        d.castdat(i, n, kDepth) = scans.at(m, 0);
+        d.castdat(i, n, kTemp) = scans.at(m, 1);
+        d.castdat(i, n, kSalt) = scans.at(m, 2);
+        d.castdat(i, n, kSigma) = sigmat(d.castdat(i, n, kTemp), d.castdat(i, n, kSalt));
+        d.castdat(i, n, kFluor).reset();
+        d.castdat(i, n, kTrans).reset();
+    }
+    d.npts[i] = t.m;
+    return t;
+}
+
+}  // namespace
+
+BongoResult read_bongo(CruiseData& d, const std::string& header_path, const ReadProgress& progress) {
+    BongoResult result;
+    result.first_cast = kFirstTow;
+    result.ncast = kFirstTow - 1;
+    auto stop = [&](const std::string& file, std::string what) {
+        result.issues.push_back({file, std::move(what)});
+        result.stopped = true;
+    };
+
+    std::string header_text, why;
+    if (!read_text_file(header_path, header_text, why)) {
+        stop(header_path, why);
+        d.ncast = result.ncast;
+        return result;
+    }
+    result.header_read = true;
+
+    const std::string folder = folder_of(header_path);
+    LineReader lines(header_text);
+    std::string_view line;
+    std::string cast_text;
+    CastScans scans;
+    int i = kFirstTow - 1;
+    while (lines.next(line)) {
+        if (is_blank(line)) continue;
+        if (i == kMaxCast) {
+            const int tows = kMaxCast - kFirstTow + 1;
+            stop(header_path, "lists more than " + std::to_string(tows) + " tows; the first " +
+                                  std::to_string(tows) + " were loaded (casts " + std::to_string(kFirstTow) +
+                                  " to " + std::to_string(kMaxCast) + ")");
+            break;
+        }
+        ++i;
+        CastHeader h = parse_record(header_item(line));
+        h.castfile = folder + "SBE" + h.castno + ".asc";
+        if (progress) progress(h.castfile);
+
+        if (!read_text_file(h.castfile, cast_text, why) || !read_scans(cast_text, 4, scans, why)) {
+            stop(h.castfile, why);
+            break;
+        }
+        if (scans.more)
+            result.issues.push_back({h.castfile, "holds more than " + std::to_string(kMaxScan) +
+                                                     " scans; the first " + std::to_string(kMaxScan) +
+                                                     " of the recording were kept"});
+        store_cast_header(d, i, h);
+        result.tows.push_back(store_tow(d, i, scans));
+        result.ncast = i;
+    }
+    d.ncast = result.ncast;
+    return result;
+}

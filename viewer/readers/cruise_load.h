@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/cruise_data.h"
+
+// What a cruise reader tells its caller. Readers only fill the store; the
+// caller shows progress and problems to the user.
+
+// Called with a cast file's path just before the file is read.
+using ReadProgress = std::function<void(const std::string& castfile)>;
+
+// A problem met during a load: the file concerned and what happened to it.
+struct LoadIssue {
+    std::string file;
+    std::string what;
+};
+
+struct LoadResult {
+    bool header_read = false;  // the header file could be opened and read
+    int first_cast = 1;        // 1 for SB911, 51 for Bongo-SB
+    int ncast = 0;             // last cast read completely (the store's ncast)
+    bool stopped = false;      // a failure ended the load early
+    std::vector<LoadIssue> issues;
+
+    int casts_loaded() const { return ncast - first_cast + 1; }
+};
+
+// One cast's header entries, held until its cast file has been read whole.
+struct CastHeader {
+    double latdeg = 0, latmin = 0, londeg = 0, lonmin = 0;
+    double botdep = 0, month = 0, day = 0, hour = 0;
+    double year = 0;
+    bool has_year = false;  // Bongo-SB headers carry no year
+    std::string castno, stdsta, castfile;
+};
+
+// Writes the header entries of cast i, with lat and lon derived from degrees
+// and minutes. Without a year, year(i) becomes unset.
+void store_cast_header(CruiseData& d, int i, const CastHeader& h);
+
+// The scans of one cast file, `width` numbers each, in file order.
+struct CastScans {
+    int width = 0;
+    std::vector<double> values;  // scan s (from 1), number k (from 0) at (s - 1) * width + k
+    bool more = false;           // the file holds more than kMaxScan scans; the rest is not read
+
+    int count() const { return width == 0 ? 0 : static_cast<int>(values.size()) / width; }
+    double at(int scan, int k) const { return values[static_cast<std::size_t>((scan - 1) * width + k)]; }
+};
+
+// Reads a cast file's text as a stream of numbers, `width` to a scan, at most
+// kMaxScan scans. False, with the reason in `why`, for an item that is not a
+// number or a scan cut short by the end of the file.
+bool read_scans(std::string_view text, int width, CastScans& scans, std::string& why);

@@ -1,0 +1,117 @@
+#include "readers/sb911_reader.h"
+
+#include "readers/record_fields.h"
+#include "readers/sigma_t.h"
+
+namespace {
+
+CastHeader parse_record(std::string_view record) {
+    CastHeader h;
+    h.latdeg = field_value(field(record, 5, 6));
+    h.latmin = field_value(field(record, 7, 9)) / 10;
+    h.londeg = field_value(field(record, 10, 12));
+    h.lonmin = field_value(field(record, 13, 15)) / 10;
+    h.year = field_value(field(record, 19, 20));
+    h.has_year = true;
+    h.month = field_value(field(record, 21, 22));
+    h.day = field_value(field(record, 23, 24));
+    h.hour = field_value(field(record, 25, 27)) / 10;
+    h.castno = field(record, 31, 33);
+    h.botdep = field_value(field(record, 34, 37));
+    h.stdsta = field(record, 70, 72);
+    return h;
+}
+
+// The layout count of a cast file's first line that is not blank; -1 for a
+// file without one.
+int first_line_layout(std::string_view text) {
+    LineReader lines(text);
+    std::string_view line;
+    while (lines.next(line))
+        if (!is_blank(line)) return layout_count(header_item(line));
+    return -1;
+}
+
+std::string layout_problem(int count) {
+    if (count < 0) return "holds no scans, so the cast layout of the cruise cannot be taken from it";
+    const int values = count + 1;
+    return "its first line holds " + std::to_string(values) + (values == 1 ? " value" : " values") +
+           "; a cast file holds 5 or 6 to a scan";
+}
+
+void store_scans(CruiseData& d, int i, const CastScans& scans) {
+    const bool with_trans = scans.width == 6;
+    const int n = scans.count();
+    for (int j = 1; j <= n; ++j) {
+        for (int v = kDepth; v <= kFluor; ++v) d.castdat(i, j, v) = scans.at(j, v - 1);
+        d.castdat(i, j, kTrans) = with_trans ? scans.at(j, 4) : 0.0;
+        d.castdat(i, j, kSigma) = sigmat(d.castdat(i, j, kTemp), d.castdat(i, j, kSalt));
+    }
+    d.npts[i] = n;
+}
+
+}  // namespace
+
+LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadProgress& progress) {
+    LoadResult result;
+    result.first_cast = 1;
+    auto stop = [&](const std::string& file, std::string what) {
+        result.issues.push_back({file, std::move(what)});
+        result.stopped = true;
+    };
+
+    std::string header_text, why;
+    if (!read_text_file(header_path, header_text, why)) {
+        stop(header_path, why);
+        d.ncast = result.ncast;
+        return result;
+    }
+    result.header_read = true;
+
+    const std::string base = header_path.substr(0, header_path.size() >= 4 ? header_path.size() - 4 : 0);
+    LineReader lines(header_text);
+    std::string_view line;
+    std::string cast_text;
+    CastScans scans;
+    int width = 0;  // numbers per scan, from cast 1
+    int i = 0;
+    while (lines.next(line)) {
+        if (is_blank(line)) continue;
+        if (i == kMaxCast) {
+            stop(header_path, "lists more than " + std::to_string(kMaxCast) + " casts; the first " +
+                                  std::to_string(kMaxCast) + " were loaded");
+            break;
+        }
+        ++i;
+        CastHeader h = parse_record(header_item(line));
+        h.castfile = base + "d" + h.castno + ".PRE";
+        if (progress) progress(h.castfile);
+
+        if (!read_text_file(h.castfile, cast_text, why)) {
+            stop(h.castfile, why);
+            break;
+        }
+        if (i == 1) {
+            const int count = first_line_layout(cast_text);
+            if (count != 4 && count != 5) {
+                stop(h.castfile, layout_problem(count));
+                break;
+            }
+            d.ncol = count;
+            width = count + 1;
+        }
+        if (!read_scans(cast_text, width, scans, why)) {
+            stop(h.castfile, why);
+            break;
+        }
+        if (scans.more)
+            result.issues.push_back({h.castfile, "holds more than " + std::to_string(kMaxScan) +
+                                                     " scans; the first " + std::to_string(kMaxScan) +
+                                                     " were kept"});
+        store_cast_header(d, i, h);
+        store_scans(d, i, scans);
+        result.ncast = i;
+    }
+    d.ncast = result.ncast;
+    return result;
+}
