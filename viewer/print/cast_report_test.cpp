@@ -44,7 +44,7 @@ struct CastReport : ::testing::Test {
     }
 };
 
-// Part 4.2, step 3: 50, 100, ... until strictly deeper than the last sample.
+// The depth scale steps 50, 100, ... until strictly deeper than the last sample.
 TEST(DepthScale, NextMultipleOfFiftyStrictlyBelowTheLastSample) {
     struct Row {
         const char* name;
@@ -124,7 +124,7 @@ TEST_F(CastReport, DepthMinimumNotAboveTheScaleLeavesOutOnlyTheProfiles) {
     EXPECT_EQ(p[At(10, 117)].substr(0, 8), "   10.00");
 }
 
-// Rows worked by hand from Part 4.2 step 11: standard depths 5 ... 300 m in
+// Rows worked by hand from the nearest-sample rule: standard depths 5 ... 300 m in
 // slots 2 to 15, unset (0) in 16 to 20; slot s prints at y = 6s + 111.
 TEST_F(CastReport, TableRowsAtStandardDepths) {
     const auto metres = [](int from, int to) {

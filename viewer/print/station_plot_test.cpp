@@ -121,7 +121,8 @@ TEST_F(StationPlot, MissingCoastlineStillPrintsThePageAndSaysSo) {
     EXPECT_NE(fv.quenvar.statuses.back().find("no coastline"), std::string::npos);
 }
 
-// The numeric value of castno in the signed general form (Part 3.3, label text).
+// Labels: the numeric value of castno in the signed general form; check values
+// worked by hand from the reading rule (blanks skipped, stop at a non-number).
 TEST(CastLabel, NumericValueOfTheCastNumber) {
     struct Row {
         const char* name;
