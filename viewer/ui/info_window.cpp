@@ -1,3 +1,23 @@
 #include "ui/info_window.h"
 
-void showinfo(Viewer&) {}
+#include <string>
+
+#include "format/number_format.h"
+
+void showinfo(Viewer& v) {
+    const CruiseData& d = v.d;
+    const int c = static_cast<int>(d.curcast);
+
+    // Positions are stored north- and west-positive, so the hemispheres are fixed.
+    const std::string lat = format_number(d.latdeg[c], " ##") + " " + format_number(d.latmin[c], "##.#") + " N";
+    const std::string lon = format_number(d.londeg[c], "###") + " " + format_number(d.lonmin[c], "##.#") + " W";
+    const std::string date = format_number(d.year[c], "##") + "\\" + format_number(d.month[c], "##") + "\\" +
+                             format_number(d.day[c], "##");
+
+    v.info.Text(InfoField::labsta, d.castno[c]);
+    v.info.Text(InfoField::lablat, lat);
+    v.info.Text(InfoField::lablong, lon);
+    v.info.Text(InfoField::labdate, date);
+    v.info.Text(InfoField::labbot, format_number(d.botdep[c], "####"));
+    v.info.Text(InfoField::labhour, format_number(d.hour[c], "##.#"));
+}
