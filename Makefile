@@ -1,0 +1,45 @@
+# The README's commands. Each installs what is missing first.
+BUILD    ?= build
+JOBS     ?= 2
+CMAKE_FLAGS ?=
+ifeq ($(CI),true)
+  CMAKE_FLAGS += -DQUENVAR_WERROR=ON
+endif
+
+SAMPLE_SB911 := $(firstword $(wildcard samples/sb911/*.hdr))
+SAMPLE_BONGO := $(wildcard samples/bongo/header.dat)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: the viewer needs a desktop session (DISPLAY or WAYLAND_DISPLAY is not set)."; \
+	  echo "Run it on a virtual display instead:"; \
+	  echo "  xvfb-run -a $(BUILD)/bin/quenvar9 $(SAMPLE_SB911) $(SAMPLE_BONGO)"; \
+	  echo "or write its reports without any display:"; \
+	  echo "  $(BUILD)/bin/quenvar9 --report casts $(SAMPLE_SB911)"; \
+	  exit 1; \
+	fi
+	$(BUILD)/bin/quenvar9 $(SAMPLE_SB911) $(SAMPLE_BONGO)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUENVAR_BUILD_BENCH=ON -DQUENVAR_BUILD_TESTS=OFF
+	cmake --build build-bench -j$(JOBS)
+	@for b in build-bench/bin/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) build-bench

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <iostream>
+#include <string>
+
+#include "surface/image_surface.h"
+#include "ui/windows.h"
+
+// Windows without a display, for writing reports from the command line: the
+// routines draw on off-screen images nobody shows, and messages go to
+// standard error.
+
+class HeadlessProfileWindow : public ProfileWindow {
+public:
+    PlotSurface& surface() override { return image_; }
+    void Caption(const std::string&) override {}
+    void status(const std::string& text) override { std::cerr << text << '\n'; }
+
+private:
+    ImageSurface image_{418, 288, 1.0, rgb(192, 255, 255), 0};
+};
+
+class HeadlessMapWindow : public MapWindow {
+public:
+    PlotSurface& surface() override { return image_; }
+    void Visible(bool on) override { visible_ = on; }
+    bool Visible() const override { return visible_; }
+    double Width() const override { return width_; }
+    void Height(double) override {}
+
+private:
+    ImageSurface image_{297, 172};
+    bool visible_ = false;
+    double width_ = 4455;
+};
+
+class HeadlessListerWindow : public ListerWindow {
+public:
+    PlotSurface& surface() override { return image_; }
+    ScrollBar& VScroll1() override { return bar_; }
+
+private:
+    ImageSurface image_{328, 117};
+    ScrollBar bar_;
+};
+
+class HeadlessInfoWindow : public InfoWindow {
+public:
+    void Text(InfoField, const std::string&) override {}
+};
+
+class HeadlessFileMessage : public FileMessage {
+public:
+    void Visible(bool) override {}
+    void Text(const std::string&) override {}
+};
+
+class HeadlessLimitDialog : public LimitDialog {
+public:
+    ScrollBar& minscrol() override { return min_; }
+    ScrollBar& maxscrol() override { return max_; }
+    void min(const std::string&) override {}
+    void max(const std::string&) override {}
+    void Caption(const std::string&) override {}
+    void Visible(bool) override {}
+
+private:
+    ScrollBar min_, max_;
+};
+
+class StderrAlerts : public Alerts {
+public:
+    int count = 0;
+    void message_box(const std::string& title, const std::string& text) override {
+        ++count;
+        std::cerr << title << ": " << text << '\n';
+    }
+};

@@ -1,0 +1,26 @@
+#include "ui/qt/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+QString qt_filter(const std::string& filter) {
+    const QString f = QString::fromStdString(filter);
+    const qsizetype bar = f.indexOf('|');
+    if (bar < 0) return f;
+    const QString description = f.left(bar);
+    const QString pattern = f.mid(bar + 1);
+    if (description.contains("(" + pattern + ")")) return description;
+    return description + " (" + pattern + ")";
+}
+
+void QtOpenFileDialog::ShowOpen() {
+    const QString chosen = QFileDialog::getOpenFileName(owner_, QString(), last_folder_, qt_filter(filter_));
+    if (chosen.isEmpty()) return;
+    last_folder_ = QFileInfo(chosen).absolutePath();
+    name_ = QFileInfo(chosen).absoluteFilePath().toStdString();
+}
+
+void QtAlerts::message_box(const std::string& title, const std::string& text) {
+    QMessageBox::warning(owner_, QString::fromStdString(title), QString::fromStdString(text));
+}

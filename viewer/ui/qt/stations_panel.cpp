@@ -1,0 +1,45 @@
+#include "ui/qt/stations_panel.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+#include "ui/qt/twips.h"
+
+StationsPanel::StationsPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
+    setObjectName("Stations");
+    setWindowTitle("Station Locations");
+    setGeometry(twips_rect(5055, 4575, 4455, 2580, this));
+    const QColor back = palette().color(QPalette::Base);
+    const QColor text = palette().color(QPalette::Text);
+    view_ = new SurfaceWidget(this, rgb(back.red(), back.green(), back.blue()),
+                              rgb(text.red(), text.green(), text.blue()));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+}
+
+void StationsPanel::connect_events(std::function<void()> resized,
+                                   std::function<void(int, int, double, double)> pressed) {
+    view_->on_resize = std::move(resized);
+    view_->on_mouse_down = std::move(pressed);
+}
+
+void StationsPanel::Visible(bool on) {
+    if (on == isVisible()) return;
+    setVisible(on);
+}
+
+// Outer sizes: the frame the window system adds counts, as far as it is known
+// (before the window is first shown the frame is not, and counts as nothing).
+double StationsPanel::Width() const { return px_to_twips(frameGeometry().width(), this); }
+
+void StationsPanel::Height(double twips) {
+    const int frame = frameGeometry().height() - height();
+    const int client = qMax(1, twips_to_px(twips, this) - frame);
+    if (client != height()) resize(width(), client);
+}
+
+void StationsPanel::closeEvent(QCloseEvent* event) {
+    hide();
+    event->ignore();
+}
