@@ -8,8 +8,9 @@ namespace {
 std::string cast_number_text(std::string_view record) {
     const double n = field_value(field(record, 1, 3));
     if (n > 99) return field(record, 1, 3);
-    if (n > 9) return "0" + field(record, 1, 2);
-    return "00" + field(record, 1, 1);
+    std::string text = n > 9 ? "0" : "00";
+    text += field(record, 1, n > 9 ? 2 : 1);
+    return text;
 }
 
 CastHeader parse_record(std::string_view record) {
