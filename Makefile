@@ -9,7 +9,12 @@ endif
 SAMPLE_SB911 := $(firstword $(wildcard samples/sb911/*.hdr))
 SAMPLE_BONGO := $(wildcard samples/bongo/header.dat)
 
-.PHONY: all deps configure build run test bench clean
+SAN_BUILD ?= build-sanitize
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+           LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps configure build run test test-plain test-sanitize bench clean
 
 all: build
 
@@ -33,8 +38,16 @@ run: build
 	fi
 	$(BUILD)/bin/quenvar9 $(SAMPLE_SB911) $(SAMPLE_BONGO)
 
-test: build
+# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: test-plain test-sanitize
+
+test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUENVAR_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SAN_BUILD) -j$(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen $(SAN_ENV) ctest --output-on-failure -j$(JOBS)
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUENVAR_BUILD_BENCH=ON -DQUENVAR_BUILD_TESTS=OFF
@@ -42,4 +55,4 @@ bench: deps
 	@for b in build-bench/bin/*_bench; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) build-bench
+	rm -rf $(BUILD) $(SAN_BUILD) build-bench
