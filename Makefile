@@ -14,7 +14,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test test-plain test-sanitize bench clean
+.PHONY: all deps configure build run test test-plain test-sanitize bench deb clean
 
 all: build
 
@@ -54,5 +54,13 @@ bench: deps
 	cmake --build build-bench -j$(JOBS)
 	@for b in build-bench/bin/*_bench; do echo "== $$b"; $$b; done
 
+# A Debian package of both programs, in build-deb/.
+deb:
+	@./scripts/install-deps.sh dpkg-dev file
+	cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DQUENVAR_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build-deb -j$(JOBS)
+	cd build-deb && cpack
+	@ls build-deb/*.deb
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) build-bench
+	rm -rf $(BUILD) $(SAN_BUILD) build-bench build-deb

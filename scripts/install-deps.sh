@@ -16,6 +16,7 @@ packages=(
 if [ "${WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-dev)
 fi
+packages+=("$@")                      # extra packages a make target needs
 
 missing=()
 for p in "${packages[@]}"; do
