@@ -1,0 +1,196 @@
+#include "surface/image_surface.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "surface/qt_text.h"
+#include "surface/segment_clip.h"
+
+namespace {
+
+QRgb to_qrgb(Color c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
+
+bool finite(double a, double b, double c, double d = 0) {
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+// Pixel run lengths of the line styles, alternately on and off.
+struct Pattern {
+    std::array<int, 4> runs;
+    int count;
+};
+constexpr Pattern kPatterns[4] = {
+    {{1, 0, 0, 0}, 1},   // solid
+    {{18, 6, 0, 0}, 2},  // dash
+    {{3, 3, 0, 0}, 2},   // dot
+    {{9, 6, 3, 6}, 4},   // dash-dot
+};
+
+}  // namespace
+
+QFont ImageSurface::default_font() {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(8.25);
+    f.setBold(true);
+    return f;
+}
+
+ImageSurface::ImageSurface(int width, int height, double device_pixel_ratio, Color back, Color fore,
+                           QFont font)
+    : fore_(fore), back_(back), font_(std::move(font)) {
+    make_image(width, height, device_pixel_ratio);
+    x2_ = size_.width();
+    y2_ = size_.height();
+}
+
+void ImageSurface::make_image(int width, int height, double device_pixel_ratio) {
+    dpr_ = device_pixel_ratio > 0 && std::isfinite(device_pixel_ratio) ? device_pixel_ratio : 1.0;
+    size_ = QSize(std::max(width, 1), std::max(height, 1));
+    const int w = std::max(1, int(std::lround(size_.width() * dpr_)));
+    const int h = std::max(1, int(std::lround(size_.height() * dpr_)));
+    image_ = QImage(w, h, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(dpr_);
+    Cls();
+}
+
+void ImageSurface::resize(int width, int height) { make_image(width, height, dpr_); }
+
+void ImageSurface::resize(int width, int height, double device_pixel_ratio) {
+    make_image(width, height, device_pixel_ratio);
+}
+
+QPointF ImageSurface::to_user(QPointF logical) const {
+    return {x1_ + logical.x() * dpr_ * ((x2_ - x1_) / image_.width()),
+            y1_ + logical.y() * dpr_ * ((y2_ - y1_) / image_.height())};
+}
+
+double ImageSurface::dev_x(double x) const { return (x - x1_) * (image_.width() / (x2_ - x1_)); }
+double ImageSurface::dev_y(double y) const { return (y - y1_) * (image_.height() / (y2_ - y1_)); }
+
+void ImageSurface::Cls() { image_.fill(to_qrgb(back_)); }
+
+void ImageSurface::BackColor(Color c) {
+    back_ = c;
+    Cls();
+}
+
+void ImageSurface::Scale(double x1, double y1, double x2, double y2) {
+    if (!finite(x1, y1, x2, y2) || x1 == x2 || y1 == y2) return;
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+}
+
+void ImageSurface::Line(double x1, double y1, double x2, double y2) {
+    double u0 = dev_x(x1), v0 = dev_y(y1), u1 = dev_x(x2), v1 = dev_y(y2);
+    if (!finite(u0, v0, u1, v1)) return;
+    // One canonical direction, so a segment and its reverse cover the same pixels.
+    if (u1 < u0 || (u1 == u0 && v1 < v0)) {
+        std::swap(u0, u1);
+        std::swap(v0, v1);
+    }
+    const int w = image_.width(), h = image_.height();
+    // Clip one pixel beyond the image: the integer ends then stay small while
+    // the visible part keeps the slope of the whole segment.
+    if (!clip_segment(u0, v0, u1, v1, -1, -1, w + 1, h + 1)) return;
+    auto to_int = [](double d, int hi) { return int(std::clamp(std::floor(d), -2.0, double(hi + 2))); };
+    int x = to_int(u0, w), y = to_int(v0, h);
+    const int xe = to_int(u1, w), ye = to_int(v1, h);
+
+    const Pattern& pat = kPatterns[draw_style_ >= 0 && draw_style_ < 4 ? draw_style_ : 0];
+    const int unit = std::max(1, int(std::lround(dpr_)));
+    int run = 0, left = pat.runs[0] * unit;
+
+    const QRgb c = to_qrgb(fore_);
+    uchar* bits = image_.bits();
+    const qsizetype bpl = image_.bytesPerLine();
+    const int dx = std::abs(xe - x), dy = -std::abs(ye - y);
+    const int sx = x < xe ? 1 : -1, sy = y < ye ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+        if (run % 2 == 0 && x >= 0 && x < w && y >= 0 && y < h)
+            reinterpret_cast<QRgb*>(bits + y * bpl)[x] = c;
+        if (pat.count > 1 && --left == 0) {
+            run = (run + 1) % pat.count;
+            left = pat.runs[run] * unit;
+        }
+        if (x == xe && y == ye) break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void ImageSurface::span(double y, double from, double to, QRgb c) {
+    const int w = image_.width(), h = image_.height();
+    if (y < 0 || y >= h || to < 0 || from >= w || from > to) return;
+    QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(int(y)));
+    std::fill(row + int(std::max(from, 0.0)), row + int(std::min(to, w - 1.0)) + 1, c);
+}
+
+void ImageSurface::LineBox(double x1, double y1, double x2, double y2) {
+    const double u0 = dev_x(x1), v0 = dev_y(y1), u1 = dev_x(x2), v1 = dev_y(y2);
+    if (!finite(u0, v0, u1, v1)) return;
+    const double left = std::floor(std::min(u0, u1)), right = std::floor(std::max(u0, u1));
+    const double top = std::floor(std::min(v0, v1)), bottom = std::floor(std::max(v0, v1));
+    const double first = std::max(top, 0.0), last = std::min(bottom, image_.height() - 1.0);
+    const QRgb fc = to_qrgb(fore_);
+    if (fill_style_ == kFillSolid)
+        for (double y = first; y <= last; ++y) span(y, left, right, to_qrgb(fill_));
+    span(top, left, right, fc);
+    span(bottom, left, right, fc);
+    for (double y = first; y <= last; ++y) {
+        span(y, left, left, fc);
+        span(y, right, right, fc);
+    }
+}
+
+void ImageSurface::Circle(double x, double y, double radius) {
+    const double cu = dev_x(x), cv = dev_y(y);
+    const double r = std::round(std::abs(radius * (image_.width() / (x2_ - x1_))));
+    if (!finite(cu, cv, r)) return;
+    const double cx = std::floor(cu), cy = std::floor(cv);
+    // Row dy of the disc holds the pixels with |dx| <= half(dy), the midpoint
+    // rule x² + y² <= r² + r; -1 outside the disc.
+    auto half = [r](double dy) {
+        return std::abs(dy) > r ? -1.0 : std::floor(std::sqrt(r * r + r - dy * dy));
+    };
+    const double first = std::max(cy - r, 0.0), last = std::min(cy + r, image_.height() - 1.0);
+    const QRgb fc = to_qrgb(fore_), ic = to_qrgb(fill_);
+    for (double py = first; py <= last; ++py) {
+        const double dy = py - cy, w = half(dy);
+        if (w < 0) continue;
+        if (fill_style_ == kFillSolid) span(py, cx - w, cx + w, ic);
+        // The outline runs from just past the next row outwards to the edge of
+        // this row, so the curve is closed and one pixel thin.
+        const double inner = std::min(half(dy < 0 ? dy - 1 : dy + 1) + 1, w);
+        span(py, cx - w, cx - inner, fc);
+        span(py, cx + inner, cx + w, fc);
+    }
+}
+
+void ImageSurface::Print(const std::string& text) {
+    if (text.empty()) return;
+    const double u = std::floor(dev_x(current_x_)), v = std::floor(dev_y(current_y_));
+    if (!std::isfinite(u) || !std::isfinite(v) || std::abs(u) > 1e6 || std::abs(v) > 1e6) return;
+    QFont f = font_;
+    f.setUnderline(underline_);
+    QPainter p(&image_);
+    p.setFont(f);
+    p.setPen(QColor(to_qrgb(fore_)));
+    const double ascent = QFontMetricsF(f, &image_).ascent();
+    // Baseline on a whole device pixel keeps the glyphs crisp.
+    p.drawText(QPointF(u / dpr_, (v + std::round(ascent * dpr_)) / dpr_), to_qstring(text));
+}
