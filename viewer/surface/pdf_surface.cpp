@@ -1,0 +1,232 @@
+#include "surface/pdf_surface.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "surface/qt_text.h"
+#include "surface/segment_clip.h"
+
+namespace {
+
+constexpr int kResolution = 1200;                        // device units per inch
+constexpr double kPenMm = 0.3 * 25.4 / 72;               // 0.3 pt
+constexpr double kPenWidth = kPenMm / 25.4 * kResolution;  // device units
+// Beyond this many device units (about 2 m) nothing can touch the page.
+constexpr double kFar = 1e5;
+
+QColor to_qcolor(Color c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
+
+// Dash patterns in millimetres, alternately on and off.
+std::vector<double> pattern_mm(int style) {
+    switch (style) {
+    case kDrawDash: return {2.0, 1.0};
+    case kDrawDot: return {0.2, 0.8};
+    case kDrawDashDot: return {2.0, 0.8, 0.2, 0.8};
+    default: return {};
+    }
+}
+
+// The pattern in pen widths, as QPen wants it.
+QList<qreal> pattern_widths(int style) {
+    QList<qreal> out;
+    for (double mm : pattern_mm(style)) out.push_back(mm / kPenMm);
+    return out;
+}
+
+double pattern_length(int style) {
+    double sum = 0;
+    for (double w : pattern_widths(style)) sum += w;
+    return sum;
+}
+
+}  // namespace
+
+QPageSize PdfSurface::default_page_size() {
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                      : QPageSize(QPageSize::A4);
+}
+
+QFont PdfSurface::default_font() {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(10);
+    return f;
+}
+
+PdfSurface::PdfSurface(std::string path, QPageSize page, QFont font)
+    : path_(std::move(path)), page_(std::move(page)), font_(std::move(font)) {
+    const QPageLayout layout(page_, QPageLayout::Portrait,
+                             QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                             QPageLayout::Millimeter);
+    const QRect area = layout.paintRectPixels(kResolution);
+    width_ = std::max(1, area.width());
+    height_ = std::max(1, area.height());
+}
+
+PdfSurface::~PdfSurface() {
+    // An unfinished job is dropped; the target file stays as it was.
+    if (painter_ && painter_->isActive()) painter_->end();
+}
+
+bool PdfSurface::job_ok(std::string* why) const {
+    if (why) *why = ok_ ? std::string() : why_;
+    return ok_;
+}
+
+QPainter* PdfSurface::painter() {
+    if (painter_) return painter_->isActive() ? painter_.get() : nullptr;
+    ok_ = false;
+    why_ = "the print job has not ended";
+    pattern_run_ = -1;
+    pdf_.clear();
+    buffer_ = std::make_unique<QBuffer>(&pdf_);
+    buffer_->open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(buffer_.get());
+    writer_->setResolution(kResolution);
+    writer_->setPageLayout(QPageLayout(page_, QPageLayout::Portrait,
+                                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                       QPageLayout::Millimeter));
+    writer_->setCreator(QStringLiteral("Quenvar9"));
+    writer_->setTitle(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path_))).fileName());
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(writer_.get())) {
+        why_ = "could not make the PDF document for " + path_;
+        return nullptr;
+    }
+    painter_->setClipRect(QRectF(0, 0, width_, height_));
+    return painter_.get();
+}
+
+QPointF PdfSurface::dev(double x, double y) const {
+    return {(x - x1_) * (width_ / (x2_ - x1_)), (y - y1_) * (height_ / (y2_ - y1_))};
+}
+
+QPen PdfSurface::pen(double dash_offset) const {
+    QPen p(to_qcolor(fore_));
+    p.setWidthF(kPenWidth);
+    p.setCapStyle(Qt::FlatCap);
+    p.setJoinStyle(Qt::MiterJoin);
+    const QList<qreal> dashes = pattern_widths(draw_style_);
+    if (!dashes.isEmpty()) {
+        p.setDashPattern(dashes);
+        p.setDashOffset(dash_offset);
+    }
+    return p;
+}
+
+void PdfSurface::Scale(double x1, double y1, double x2, double y2) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
+        x1 == x2 || y1 == y2)
+        return;
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+}
+
+void PdfSurface::Line(double x1, double y1, double x2, double y2) {
+    QPainter* p = painter();
+    if (!p) return;
+    const QPointF a = dev(x1, y1), b = dev(x2, y2);
+    if (a == b) {
+        if (!QRectF(0, 0, width_, height_).contains(a)) return;
+        p->fillRect(QRectF(a.x() - kPenWidth / 2, a.y() - kPenWidth / 2, kPenWidth, kPenWidth),
+                    to_qcolor(fore_));
+        pattern_end_ = a;
+        return;
+    }
+    // The pattern runs on when this segment starts where the last one ended.
+    const double period = pattern_length(draw_style_);
+    double offset = 0;
+    if (period > 0 && pattern_run_ >= 0 && pattern_style_ == draw_style_ && a == pattern_end_)
+        offset = pattern_run_;
+    pattern_style_ = draw_style_;
+    pattern_end_ = b;
+    const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+    pattern_run_ = period > 0 && std::isfinite(length) ? std::fmod(offset + length / kPenWidth, period) : -1;
+
+    double u0 = a.x(), v0 = a.y(), u1 = b.x(), v1 = b.y();
+    if (!clip_segment(u0, v0, u1, v1, -kFar, -kFar, width_ + kFar, height_ + kFar)) return;
+    // A clipped start moves the pattern's origin; keep the dashes in place.
+    if (period > 0 && (u0 != a.x() || v0 != a.y()))
+        offset = std::fmod(offset + std::hypot(u0 - a.x(), v0 - a.y()) / kPenWidth, period);
+    p->setPen(pen(offset));
+    p->drawLine(QPointF(u0, v0), QPointF(u1, v1));
+}
+
+void PdfSurface::LineBox(double x1, double y1, double x2, double y2) {
+    QPainter* p = painter();
+    if (!p) return;
+    const QPointF a = dev(x1, y1), b = dev(x2, y2);
+    const QRectF far(-kFar, -kFar, width_ + 2 * kFar, height_ + 2 * kFar);
+    QRectF box = QRectF(a, b).normalized();
+    if (!std::isfinite(box.width()) || !std::isfinite(box.height()) || !box.intersects(far)) return;
+    box = box.intersected(far);
+    p->setPen(pen(0));
+    p->setBrush(fill_style_ == kFillSolid ? QBrush(to_qcolor(fill_)) : QBrush(Qt::NoBrush));
+    p->drawRect(box);
+}
+
+void PdfSurface::Circle(double x, double y, double radius) {
+    QPainter* p = painter();
+    if (!p) return;
+    const QPointF c = dev(x, y);
+    const double r = std::abs(radius * (width_ / (x2_ - x1_)));
+    if (!std::isfinite(c.x()) || !std::isfinite(c.y()) || !(r < kFar)) return;
+    if (c.x() + r < 0 || c.x() - r > width_ || c.y() + r < 0 || c.y() - r > height_) return;
+    p->setPen(pen(0));
+    p->setBrush(fill_style_ == kFillSolid ? QBrush(to_qcolor(fill_)) : QBrush(Qt::NoBrush));
+    p->drawEllipse(c, r, r);
+}
+
+void PdfSurface::Print(const std::string& text) {
+    QPainter* p = painter();
+    if (!p || text.empty()) return;
+    const QPointF at = dev(current_x_, current_y_);
+    if (!(std::abs(at.x()) < kFar) || !(std::abs(at.y()) < kFar)) return;
+    QFont f = font_;
+    f.setUnderline(underline_);
+    p->setFont(f);
+    p->setPen(to_qcolor(fore_));
+    p->drawText(QPointF(at.x(), at.y() + QFontMetricsF(f, writer_.get()).ascent()), to_qstring(text));
+}
+
+void PdfSurface::NewPage() {
+    QPainter* p = painter();
+    if (!p) return;
+    writer_->newPage();
+    p->setClipRect(QRectF(0, 0, width_, height_));
+    pattern_run_ = -1;
+}
+
+void PdfSurface::EndDoc() {
+    QPainter* p = painter();
+    const bool drawn = p != nullptr && p->end();
+    painter_.reset();
+    writer_.reset();
+    buffer_.reset();
+    pattern_run_ = -1;
+    if (!drawn) {
+        ok_ = false;
+        why_ = "could not make the PDF document for " + path_;
+        return;
+    }
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path_)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf_) != pdf_.size() || !file.commit()) {
+        ok_ = false;
+        why_ = "cannot write " + path_ + ": " + file.errorString().toStdString();
+    } else {
+        ok_ = true;
+        why_.clear();
+    }
+    pdf_.clear();
+}
