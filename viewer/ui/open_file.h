@@ -23,16 +23,8 @@ inline constexpr const char* kBongoFilter = "Bongo-SB Files (header.dat)|header.
 using CruiseReader = std::function<void(Viewer&, const std::string&)>;
 
 // The open-file step: clear the name, set the filter, show the dialog; unless
-// it was cancelled, hand the chosen path to `reader` and remember its folder
-// for the reports.
+// it was cancelled, hand the chosen path to `reader`.
 void open_and_load(Viewer& v, OpenFileDialog& cmdgetdata, const std::string& filter, const CruiseReader& reader);
-
-// Loads a file named on the command line as if chosen in the dialog:
-// header.dat with readbongo, anything else with readsb911.
-void load_named_file(Viewer& v, const std::string& path);
-
-// The folder of a file path, with no trailing separator ("" for a bare name).
-std::string report_folder_of(const std::string& path);
 
 namespace quenvar {
 // "SB911 data" and "Bongo-SB data".

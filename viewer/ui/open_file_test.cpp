@@ -31,7 +31,6 @@ TEST(OpenFile, CancelLeavesEverythingAsItWas) {
     EXPECT_EQ(dialog.shown, 1);
     EXPECT_EQ(dialog.filter, "Cruise Files (*.hdr)|*.hdr");
     EXPECT_TRUE(loaded.empty());
-    EXPECT_TRUE(f.viewer.report_folder.empty());
     EXPECT_TRUE(f.filemsg.texts.empty());
 }
 
@@ -44,11 +43,4 @@ TEST(OpenFile, TheChosenPathReachesTheReader) {
     EXPECT_EQ(dialog.filter, "Bongo-SB Files (header.dat)|header.dat");
     ASSERT_EQ(loaded.size(), 1u);
     EXPECT_EQ(loaded[0], "/data/tows/header.dat");
-    EXPECT_EQ(f.viewer.report_folder, "/data/tows");
-}
-
-TEST(OpenFile, FolderOf) {
-    EXPECT_EQ(report_folder_of("/a/b/c.hdr"), "/a/b");
-    EXPECT_EQ(report_folder_of("/c.hdr"), "/");
-    EXPECT_EQ(report_folder_of("c.hdr"), "");
 }

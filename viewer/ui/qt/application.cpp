@@ -9,6 +9,7 @@
 #include "print/station_plot.h"
 #include "ui/limits.h"
 #include "ui/listing.h"
+#include "ui/load_cruise.h"
 #include "ui/open_file.h"
 #include "ui/profile_plot.h"
 #include "ui/station_map.h"
@@ -84,7 +85,7 @@ void QuenvarApp::start(const QStringList& files) {
     main_.show();     // its first resize draws the frame and cast 0
     main_.activateWindow();
     for (const QString& f : files) {
-        load_named_file(*viewer_, QFileInfo(f).absoluteFilePath().toStdString());
+        load_file(*viewer_, QFileInfo(f).absoluteFilePath().toStdString());
         refresh();
     }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "print/report.h"
+#include "ui/load_cruise.h"
 #include "ui/open_file.h"
 #include "ui/pdf_printer.h"
 #include "ui/profile_plot.h"
@@ -107,7 +108,7 @@ int report_command(int argc, char* argv[]) {
 
     setup(v);
     quenvar::Form_Resize(v);
-    for (const std::string& f : args->files) load_named_file(v, QFileInfo(QString::fromStdString(f)).absoluteFilePath().toStdString());
+    for (const std::string& f : args->files) load_file(v, QFileInfo(QString::fromStdString(f)).absoluteFilePath().toStdString());
 
     const bool written = print_report(v, args->kind, args->output);
     return written && alerts.count == 0 ? 0 : 1;
