@@ -36,7 +36,8 @@ std::string scans6(int n, double depth0 = 1) {
     std::string out;
     for (int s = 0; s < n; ++s) {
         const double z = depth0 + s;
-        out += " " + std::to_string(z) + " " + std::to_string(20 - z / 10) + " 32.5 0.8 4.1 99\n";
+        out.append(" ").append(std::to_string(z)).append(" ").append(std::to_string(20 - z / 10));
+        out.append(" 32.5 0.8 4.1 99\n");
     }
     return out;
 }

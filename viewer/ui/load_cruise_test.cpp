@@ -28,7 +28,7 @@ std::string sb911_record(const std::string& no) {
 
 std::string scans(int n) {
     std::string out;
-    for (int s = 1; s <= n; ++s) out += " " + std::to_string(s) + " 18.5 32.1 0.9 4.0 250\r\n";
+    for (int s = 1; s <= n; ++s) out.append(" ").append(std::to_string(s)).append(" 18.5 32.1 0.9 4.0 250\r\n");
     return out;
 }
 
