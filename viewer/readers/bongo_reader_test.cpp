@@ -142,23 +142,6 @@ TEST(ReadBongo, KeepsTheRecordingFromItsDeepestScan) {
     }
 }
 
-TEST(ReadBongo, DiagnosticRecordsFirstAndLastScans) {
-    Tows tows;
-    tows.cast_file("042", " 1.5 20.1 31.9 1\n 6 18 32.1 2\n 2 19.5 32.0 3\n");
-    CruiseData d;
-    const BongoResult r = read_bongo(d, tows.header({tow("42 ")}));
-    ASSERT_EQ(r.tows.size(), 1u);
-    const TowDiagnostic& t = r.tows[0];
-    EXPECT_EQ(t.first[0], 1.5);
-    EXPECT_EQ(t.first[1], 20.1);
-    EXPECT_EQ(t.first[2], 31.9);
-    EXPECT_EQ(t.last[0], 2);
-    EXPECT_EQ(t.last[2], 32.0);
-    EXPECT_EQ(t.j, 3);
-    EXPECT_EQ(t.k, 2);
-    EXPECT_EQ(t.m, 2);
-}
-
 TEST(ReadBongo, EmptyRecordingStoresNothing) {
     Tows tows;
     tows.cast_file("007", "\r\n");
