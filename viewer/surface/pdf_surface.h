@@ -30,7 +30,7 @@ class PdfSurface : public PlotSurface {
 public:
     // A4, or Letter where the locale measures in US units.
     static QPageSize default_page_size();
-    // The default sans-serif font at 10 points.
+    // A fixed-pitch font at 8 points.
     static QFont default_font();
     static constexpr double kMarginMm = 10.0;
 

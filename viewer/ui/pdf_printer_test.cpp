@@ -9,22 +9,6 @@
 
 namespace {
 
-// PDF output needs a QGuiApplication; made here unless another test made one.
-class PrinterGuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!QGuiApplication::instance()) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "ui_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-const auto* const kPrinterGuiEnvironment = ::testing::AddGlobalTestEnvironment(new PrinterGuiEnvironment);
-
 bool is_pdf(const std::string& path) {
     QFile f(QString::fromStdString(path));
     return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";

@@ -12,13 +12,6 @@
 
 namespace {
 
-void ensure_app() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "profile_erase_test";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 class ImageProfileWindow : public ProfileWindow {
 public:
@@ -45,7 +38,6 @@ void put_wandering_cast(CruiseData& d, int c) {
 }
 
 TEST(ProfileErase, LeavesOnlyTheFrame) {
-    ensure_app();
     struct Row {
         const char* name;
         int width, height;
