@@ -11,6 +11,7 @@
 #include <memory>
 #include <sstream>
 
+#include "ui/profile_plot.h"
 #include "ui/qt/application.h"
 
 namespace {
@@ -120,6 +121,39 @@ TEST(QtWindows, ArrowKeysStepAndRedraw) {
     QKeyEvent other(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(&app.main_window(), &other);
     EXPECT_EQ(d.curcast, d.ncast);
+}
+
+// Stepping through every cast with the keys erases each profile it leaves: the
+// window ends as the frame with the last cast drawn once, but for frame pixels
+// an erased profile crossed.
+TEST(QtWindows, SteppingThroughEveryCastLeavesNoTrace) {
+    QuenvarApp app(test_paths());
+    app.start({QString::fromStdString(kSb911)});
+    settle();
+    CruiseData& d = app.data();
+    const int n = static_cast<int>(d.ncast);
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    for (int i = 1; i < n; ++i) QApplication::sendEvent(&app.main_window(), &right);
+    ASSERT_EQ(d.curcast, double(n));
+    const QImage stepped = app.main_window().view()->surface().image().copy();
+
+    quenvar::Form_Resize(app.viewer());  // the frame and cast n, drawn afresh
+    const QImage fresh = app.main_window().view()->surface().image();
+    ASSERT_EQ(stepped.size(), fresh.size());
+    const QRgb background = qRgb(255, 255, 255);
+    int traces = 0;
+    int kept = 0;
+    for (int y = 0; y < fresh.height(); ++y)
+        for (int x = 0; x < fresh.width(); ++x) {
+            const QRgb s = stepped.pixel(x, y);
+            if (s == fresh.pixel(x, y)) {
+                ++kept;
+                continue;
+            }
+            if (s != background) ++traces;  // a pixel the fresh drawing does not have
+        }
+    EXPECT_EQ(traces, 0);
+    EXPECT_GT(kept, fresh.width() * fresh.height() * 9 / 10);
 }
 
 TEST(QtWindows, ClickingAStationShowsItsCast) {
