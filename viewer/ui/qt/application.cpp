@@ -33,12 +33,11 @@ QFont window_font() {
 }  // namespace
 
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {
-    main_.setFont(window_font());
+    QApplication::setFont(window_font());  // every window, before the companions lay out their captions
     info_ = new InfoPanel(&main_);
     lister_ = new ListerPanel(&main_);
     stations_ = new StationsPanel(&main_);
     limitbox_ = new LimitBox(&main_);
-    for (QWidget* w : std::initializer_list<QWidget*>{info_, lister_, stations_, limitbox_}) w->setFont(window_font());
     lister_->view()->fit_surface();
     viewer_.reset(new Viewer{d_, main_, *stations_, *lister_, *info_, main_, *limitbox_, printer_, alerts_,
                              std::move(paths), {}});

@@ -35,6 +35,7 @@ InfoPanel::InfoPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
         auto* caption = new QLabel(r.caption, this);
         caption->setObjectName(r.box);
         caption->setGeometry(twips_rect(120, r.top, r.caption_width, 255, this));
+        fit_text(caption);
         auto* field = new QLineEdit(this);
         field->setObjectName(r.label);
         field->setReadOnly(true);

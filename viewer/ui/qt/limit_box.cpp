@@ -11,6 +11,7 @@ LimitBox::LimitBox(QWidget* owner) : QWidget(owner, Qt::Tool) {
     auto* label1 = new QLabel("Minimum", this);
     label1->setObjectName("Label1");
     label1->setGeometry(twips_rect(600, 240, 735, 255, this));
+    fit_text(label1);
     min_text_ = new QLineEdit(this);
     min_text_->setObjectName("min");
     min_text_->setReadOnly(true);  // display only: typed limits are never read
@@ -22,6 +23,7 @@ LimitBox::LimitBox(QWidget* owner) : QWidget(owner, Qt::Tool) {
     auto* label2 = new QLabel("Maximum", this);
     label2->setObjectName("Label2");
     label2->setGeometry(twips_rect(2880, 240, 975, 255, this));
+    fit_text(label2);
     max_text_ = new QLineEdit(this);
     max_text_->setObjectName("max");
     max_text_->setReadOnly(true);
