@@ -1,0 +1,181 @@
+// The viewer's drawing and printing with a full-capacity cruise loaded from
+// disk (200 casts of 500 scans): drawing and erasing every cast on the window
+// image, stepping through every cast with the right arrow key, and the report
+// of all casts written to PDF. Windows are off-screen images of the sizes the
+// viewer opens with; the information window is the real one.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "full_cruise.h"
+#include "print/cast_report.h"
+#include "ui/listing.h"
+#include "ui/load_cruise.h"
+#include "ui/pdf_printer.h"
+#include "ui/profile_plot.h"
+#include "ui/qt/headless_windows.h"
+#include "ui/qt/info_panel.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The main window's drawing area at the default window size (6270 x 4320 twips
+// at 96 dots an inch) and at a large size.
+constexpr int kDefaultWidth = 418, kDefaultHeight = 288;
+constexpr int kLargeWidth = 1920, kLargeHeight = 1080;
+
+// The cruise, written once for every benchmark and removed at exit.
+class CruiseFolder {
+public:
+    CruiseFolder() {
+        std::string folder = (fs::temp_directory_path() / "quenvar9-viewer-bench-XXXXXX").string();
+        if (!mkdtemp(folder.data())) std::abort();
+        dir_ = folder;
+        header_ = write_full_cruise(dir_);
+    }
+    ~CruiseFolder() { fs::remove_all(dir_); }
+    const fs::path& dir() const { return dir_; }
+    const std::string& header() const { return header_; }
+
+private:
+    fs::path dir_;
+    std::string header_;
+};
+
+CruiseFolder& cruise() {
+    static CruiseFolder folder;
+    return folder;
+}
+
+class ImageProfileWindow : public ProfileWindow {
+public:
+    ImageProfileWindow(int width, int height) : image_(width, height, 1.0, rgb(192, 255, 255), 0) {}
+    PlotSurface& surface() override { return image_; }
+    void Caption(const std::string& title) override { caption_ = title; }
+    void status(const std::string& text) override { status_ = text; }
+
+private:
+    ImageSurface image_;
+    std::string caption_, status_;
+};
+
+class SilentAlerts : public Alerts {
+public:
+    int count = 0;
+    void message_box(const std::string&, const std::string&) override { ++count; }
+};
+
+// A viewer with the full cruise loaded from disk, as after opening it, and
+// the depth axis set to 0..500 m so that every scan of a cast is drawn.
+struct LoadedViewer {
+    explicit LoadedViewer(int width = kDefaultWidth, int height = kDefaultHeight) : quenvar(width, height) {
+        v.lister.VScroll1().on_change = [this] { ::lister::VScroll1_Change(v); };
+        setup(v);
+        quenvar::Form_Resize(v);
+        readsb911(v, cruise().header());
+        d.axlim(kDepth, 2) = 500;
+        quenvar::Form_Resize(v);
+    }
+    bool loaded() const { return alerts.count == 0 && d.ncast == kMaxCast && d.npts[kMaxCast] == kMaxScan; }
+
+    std::unique_ptr<CruiseData> store = std::make_unique<CruiseData>();
+    CruiseData& d = *store;
+    ImageProfileWindow quenvar;
+    HeadlessMapWindow stations;
+    HeadlessListerWindow lister;
+    InfoPanel info{nullptr};
+    HeadlessFileMessage filemsg;
+    HeadlessLimitDialog limitbox;
+    PdfPrinter printer;
+    SilentAlerts alerts;
+    Viewer v{d,        quenvar,
+             stations, lister,
+             info,     filemsg,
+             limitbox, printer,
+             alerts,   {QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln", {}},
+             {}};
+};
+
+// Time per cast alongside the time per iteration.
+benchmark::Counter per_cast() {
+    return benchmark::Counter(kMaxCast, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// Draws and erases each cast in turn on the main window (profiles, the map
+// marker, the information window and the listing, as drawcast does).
+void BM_DrawEraseEveryCast(benchmark::State& state) {
+    LoadedViewer lv(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    if (!lv.loaded()) {
+        state.SkipWithError("the cruise did not load whole");
+        return;
+    }
+    for (auto _ : state) {
+        for (int c = 1; c <= kMaxCast; ++c) {
+            lv.d.curcast = c;
+            drawcast(lv.v, c);
+            drawcast(lv.v, -c);
+        }
+    }
+    state.counters["s_per_cast"] = per_cast();
+}
+BENCHMARK(BM_DrawEraseEveryCast)
+    ->ArgNames({"width", "height"})
+    ->Args({kDefaultWidth, kDefaultHeight})
+    ->Args({kLargeWidth, kLargeHeight})
+    ->Unit(benchmark::kMillisecond);
+
+// 200 right-arrow presses: each erases the current cast, steps to the next
+// (wrapping from the last to the first) and draws it with its information and
+// listing.
+void BM_StepAllCastsWithKeys(benchmark::State& state) {
+    LoadedViewer lv;
+    if (!lv.loaded()) {
+        state.SkipWithError("the cruise did not load whole");
+        return;
+    }
+    for (auto _ : state) {
+        for (int c = 1; c <= kMaxCast; ++c) quenvar::Form_KeyDown(lv.v, 39, 0);
+    }
+    if (lv.d.curcast != 1) state.SkipWithError("the steps did not come round to cast 1");
+    state.counters["s_per_step"] = per_cast();
+}
+BENCHMARK(BM_StepAllCastsWithKeys)->Unit(benchmark::kMillisecond);
+
+// The report of every cast, one page each, to a PDF file in a temporary folder.
+void BM_PrintAllCastsToPdf(benchmark::State& state) {
+    LoadedViewer lv;
+    if (!lv.loaded()) {
+        state.SkipWithError("the cruise did not load whole");
+        return;
+    }
+    const std::string path = (cruise().dir() / "casts.pdf").string();
+    for (auto _ : state) {
+        if (!print_casts(lv.v, 1, path)) {
+            state.SkipWithError("the report was not written");
+            return;
+        }
+    }
+    state.counters["pdf_bytes"] = benchmark::Counter(static_cast<double>(fs::file_size(path)),
+                                                     benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
+    state.counters["s_per_cast"] = per_cast();
+}
+BENCHMARK(BM_PrintAllCastsToPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
