@@ -67,14 +67,15 @@ void write_diagnostic(std::ofstream& out, const std::vector<TowDiagnostic>& tows
 
 }  // namespace
 
-void readsb911(Viewer& v, const std::string& path) {
+LoadResult readsb911(Viewer& v, const std::string& path) {
     begin_load(v);
     v.filemsg.Visible(true);
     const LoadResult r = read_sb911(v.d, path, show_progress(v));
     end_load(v, path, r, "SB911 data");
+    return r;
 }
 
-void readbongo(Viewer& v, const std::string& path) {
+LoadResult readbongo(Viewer& v, const std::string& path) {
     const std::string& diagnostic = v.paths.diagnostic;
     std::ofstream out;
     if (!diagnostic.empty()) out.open(diagnostic, std::ios::out | std::ios::trunc);
@@ -92,13 +93,11 @@ void readbongo(Viewer& v, const std::string& path) {
     if (!diagnostic.empty() && !out)
         r.issues.push_back({diagnostic, "the diagnostic file could not be written"});
     end_load(v, path, r, "Bongo-SB data");
+    return r;
 }
 
-void load_file(Viewer& v, const std::string& path) {
+LoadResult load_file(Viewer& v, const std::string& path) {
     std::string name = path.substr(path.rfind('/') + 1);
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (name == "header.dat")
-        readbongo(v, path);
-    else
-        readsb911(v, path);
+    return name == "header.dat" ? readbongo(v, path) : readsb911(v, path);
 }

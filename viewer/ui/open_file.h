@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "readers/cruise_load.h"
 #include "ui/viewer.h"
 
 // The open-file dialog `cmdgetdata`.
@@ -20,7 +21,7 @@ public:
 inline constexpr const char* kSb911Filter = "Cruise Files (*.hdr)|*.hdr";
 inline constexpr const char* kBongoFilter = "Bongo-SB Files (header.dat)|header.dat";
 
-using CruiseReader = std::function<void(Viewer&, const std::string&)>;
+using CruiseReader = std::function<LoadResult(Viewer&, const std::string&)>;
 
 // The open-file step: clear the name, set the filter, show the dialog; unless
 // it was cancelled, hand the chosen path to `reader`.

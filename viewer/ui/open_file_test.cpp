@@ -27,7 +27,10 @@ TEST(OpenFile, CancelLeavesEverythingAsItWas) {
     FakeViewer f;
     FakeDialog dialog;  // the last chosen name must not be reused on cancel
     std::vector<std::string> loaded;
-    open_and_load(f.viewer, dialog, kSb911Filter, [&](Viewer&, const std::string& p) { loaded.push_back(p); });
+    open_and_load(f.viewer, dialog, kSb911Filter, [&](Viewer&, const std::string& p) {
+        loaded.push_back(p);
+        return LoadResult{};
+    });
     EXPECT_EQ(dialog.shown, 1);
     EXPECT_EQ(dialog.filter, "Cruise Files (*.hdr)|*.hdr");
     EXPECT_TRUE(loaded.empty());
@@ -39,7 +42,10 @@ TEST(OpenFile, TheChosenPathReachesTheReader) {
     FakeDialog dialog;
     dialog.answer = "/data/tows/header.dat";
     std::vector<std::string> loaded;
-    open_and_load(f.viewer, dialog, kBongoFilter, [&](Viewer&, const std::string& p) { loaded.push_back(p); });
+    open_and_load(f.viewer, dialog, kBongoFilter, [&](Viewer&, const std::string& p) {
+        loaded.push_back(p);
+        return LoadResult{};
+    });
     EXPECT_EQ(dialog.filter, "Bongo-SB Files (header.dat)|header.dat");
     ASSERT_EQ(loaded.size(), 1u);
     EXPECT_EQ(loaded[0], "/data/tows/header.dat");

@@ -70,9 +70,7 @@ private:
 
 class StderrAlerts : public Alerts {
 public:
-    int count = 0;
     void message_box(const std::string& title, const std::string& text) override {
-        ++count;
         std::cerr << title << ": " << text << '\n';
     }
 };

@@ -108,8 +108,10 @@ int report_command(int argc, char* argv[]) {
 
     setup(v);
     quenvar::Form_Resize(v);
-    for (const std::string& f : args->files) load_file(v, QFileInfo(QString::fromStdString(f)).absoluteFilePath().toStdString());
+    bool stopped = false;
+    for (const std::string& f : args->files)
+        stopped |= load_file(v, QFileInfo(QString::fromStdString(f)).absoluteFilePath().toStdString()).stopped;
 
     const bool written = print_report(v, args->kind, args->output);
-    return written && alerts.count == 0 ? 0 : 1;
+    return written && !stopped ? 0 : 1;
 }
