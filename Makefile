@@ -11,7 +11,6 @@ SAMPLE_BONGO := $(wildcard samples/bongo/header.dat)
 
 SAN_BUILD ?= build-sanitize
 SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-           LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps configure build run test test-plain test-sanitize bench deb clean
