@@ -6,7 +6,7 @@
 
 namespace {
 
-// Check values: the sigma-t check table of the cruise-loading issue (issue 3),
+// Check values: the sigma-t check table of Knudsen's formula as the viewer uses it,
 // six decimals.
 TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
     struct Row {
