@@ -34,6 +34,8 @@ void StationsPanel::Visible(bool on) {
 double StationsPanel::Width() const { return px_to_twips(frameGeometry().width(), this); }
 
 void StationsPanel::Height(double twips) {
+    // A minimised, maximised or full-screen window keeps the size it was given.
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
     const int frame = frameGeometry().height() - height();
     const int client = qMax(1, twips_to_px(twips, this) - frame);
     if (client != height()) resize(width(), client);
