@@ -16,11 +16,10 @@ namespace {
 using Op = RecordingSurface::Op;
 using At = std::pair<double, double>;
 
-// Cast k as a load leaves it: 12 degC, 33.5 psu, fluorescence 0 and sigma-t
-// 25.5 at every depth; castno is k in three digits.
+// Cast k as a load leaves it, made current: 12 degC, 33.5 psu, fluorescence 0
+// and sigma-t 25.5 at every depth; castno is k in three digits.
 void fill_cast(CruiseData& d, int k, const std::vector<double>& depths) {
-    const std::string n = std::to_string(k);
-    d.castno[k] = std::string(3 - n.size(), '0') + n;
+    d.castno[k] = std::string(k < 10 ? "00" : "0") + std::to_string(k);
     d.castfile[k] = "/cruise/" + d.castno[k] + ".PRE";
     d.npts[k] = double(depths.size());
     for (int j = 1; j <= int(depths.size()); ++j) {
@@ -37,130 +36,76 @@ struct CastReport : ::testing::Test {
 
     CastReport() { setup(fv.viewer); }
     const RecordingSurface& page() const { return fv.printer.jobs.back().second; }
-    std::map<At, std::string> prints() const {
-        std::map<At, std::string> out;
-        for (const auto& c : page().of(Op::Print)) out[{c.a, c.b}] = c.text;
-        return out;
-    }
 };
 
-// The depth scale steps 50, 100, ... until strictly deeper than the last sample.
-TEST(DepthScale, NextMultipleOfFiftyStrictlyBelowTheLastSample) {
-    struct Row {
-        const char* name;
-        double last, scale;
-    } rows[] = {
-        {"surface", 0, 50},        {"exactly 50", 50, 100},  {"exactly 100", 100, 150},
-        {"between", 120, 150},     {"negative", -3, 50},     {"NaN", std::nan(""), 50},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(depth_scale(row.last), row.scale);
-    }
+TEST(DepthScale, NextMultipleOfFiftyStrictlyDeeperThanTheLastSample) {
+    const std::pair<double, double> rows[] = {{0, 50}, {50, 100}, {100, 150}, {120, 150}, {-3, 50}, {NAN, 50}};
+    for (auto [last, scale] : rows) EXPECT_EQ(depth_scale(last), scale) << last;
     EXPECT_TRUE(std::isinf(depth_scale(INFINITY)));  // returns at once
 }
 
-TEST_F(CastReport, HeaderLegendAndDepthLabels) {
-    fill_cast(d, 7, {10, 45});
-    d.stdsta[7] = "012";
+// Profiles: x = (value - min) * 100 / (max - min) and y = depth * 100 / 50 put
+// 12 degC, 33.5 psu and sigma-t 25.5 at x = 50, depth 0.5 at y = 1 and 36 psu
+// at x = 100.
+TEST_F(CastReport, HeaderLegendAndProfiles) {
+    fill_cast(d, 7, {10, 20, 0.5, 40, 45});
+    d.castdat(7, 4, kSalt) = 36;
     d.latdeg[7] = 41, d.latmin[7] = 30.46, d.londeg[7] = 70, d.lonmin[7] = 5;
     d.year[7] = 97, d.month[7] = 6, d.day[7] = 3, d.hour[7] = 13.5, d.botdep[7] = 85;
     EXPECT_TRUE(print_casts(fv.viewer, 0, "c.pdf"));
-
-    auto p = prints();
+    std::map<At, std::string> texts;
+    for (const auto& c : page().of(Op::Print)) texts[{c.a, c.b}] = c.text;
     const std::map<At, std::string> want = {
-        {{15, -75}, "RU320"},
-        {{60, -75}, "Standard Sta #: 012"},
-        {{15, -70}, "Cast #:      007"},
-        {{15, -65}, "Lat:   41 30.5 N"},
-        {{15, -60}, "Lon:   70 5. W"},
-        {{60, -70}, "Date(y\\m\\d):  97\\6\\3"},
-        {{60, -65}, "Hour (GMT):     13.5"},
-        {{60, -60}, "Bottom depth:  85"},
-        {{40, -38}, "temperature"},
-        {{-9, -35}, " 2.0"},
-        {{102, -11}, "28.0"},
-        {{-9, 98}, " 50."},
+        {{15, -70}, "Cast #:      007"},  {{15, -65}, "Lat:   41 30.5 N"},
+        {{15, -60}, "Lon:   70 5. W"},    {{60, -70}, "Date(y\\m\\d):  97\\6\\3"},
+        {{60, -65}, "Hour (GMT):     13.5"}, {{60, -60}, "Bottom depth:  85"},
+        {{-9, -35}, " 2.0"},              {{102, -11}, "28.0"}, {{-9, 98}, " 50."},
     };
-    for (const auto& [at, text] : want) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(p[at], text);
-    }
-    // Legend rows in the line styles of their profiles: solid, dash, dot, dash-dot.
+    for (const auto& [at, text] : want) EXPECT_EQ(texts[at], text);
+    std::map<int, int> profile_lines;
     for (const auto& c : page().of(Op::Line)) {
         if (c.b < 0 && c.d == c.b) {
-            EXPECT_EQ(c.state.draw_style, (c.b + 40) / 8 - 1) << "row at " << c.b;
+            EXPECT_EQ(c.state.draw_style, (c.b + 40) / 8 - 1) << "legend row at " << c.b;
         }
+        profile_lines[c.state.draw_style] += c.a > 1 && c.b > 1;  // not the legend or frame
     }
-    EXPECT_EQ(page().calls().back().op, Op::EndDoc);
+    // Solid, dash, dot and dash-dot as in the legend. The first point, the
+    // segment to sample 2 and the one from 4 to 5: y = 1 breaks every curve,
+    // x = 100 salinity's too; fluorescence 0 is outside.
+    EXPECT_EQ(profile_lines, (std::map<int, int>{{kDrawSolid, 3}, {kDrawDash, 2}, {kDrawDot, 0}, {kDrawDashDot, 3}}));
     EXPECT_EQ(fv.filemsg.texts, std::vector<std::string>{"  Printing cast 007"});
-    EXPECT_FALSE(fv.filemsg.visible);
-    ASSERT_FALSE(fv.quenvar.captions.empty());  // the current cast drawn again
-    EXPECT_EQ(fv.quenvar.captions.back(), "/cruise/007.PRE");
+    EXPECT_EQ(fv.quenvar.captions, std::vector<std::string>{"/cruise/007.PRE"}) << "the current cast drawn again";
 }
 
-// x = (value - min) * 100 / (max - min) and y = depth * 100 / 50 put 12 degC,
-// 33.5 psu and sigma-t 25.5 at x = 50, depth 0.5 at y = 1 and 36 psu at x = 100.
-TEST_F(CastReport, ProfilesUseTheStrictInsideTestAndTheirLineStyles) {
-    fill_cast(d, 1, {10, 20, 0.5, 40, 45});
-    d.castdat(1, 4, kSalt) = 36;
-    print_casts(fv.viewer, 0, "c.pdf");
-
-    std::map<int, int> per_style;
-    for (const auto& c : page().of(Op::Line)) {
-        if (c.a > 1 && c.b > 1) ++per_style[c.state.draw_style];  // not the legend or frame
-    }
-    // The first point, the segment to sample 2 and the one from 4 to 5: y = 1
-    // breaks every curve, x = 100 salinity's too; fluorescence 0 is outside.
-    EXPECT_EQ(per_style, (std::map<int, int>{{kDrawSolid, 3}, {kDrawDash, 2}, {kDrawDashDot, 3}}));
-}
-
-TEST_F(CastReport, DepthMinimumNotAboveTheScaleLeavesOutOnlyTheProfiles) {
-    fill_cast(d, 1, {10, 80});
-    d.axlim(1, 1) = 100;  // the depth scale is 100 as well
-    EXPECT_TRUE(print_casts(fv.viewer, 0, "c.pdf"));
-    EXPECT_EQ(page().of(Op::Line).size(), 124u);  // legend 4 x 21, frame 40
-    auto p = prints();
-    EXPECT_EQ(p[At(10, 117)].substr(0, 8), "   10.00");
-}
-
-// Rows worked by hand from the nearest-sample rule: standard depths 5 ... 300 m in
-// slots 2 to 15, unset (0) in 16 to 20; slot s prints at y = 6s + 111.
+// Rows worked by hand from the nearest-sample rule: standard depths 5 ... 300 m
+// in slots 2 to 15, unset (0) in 16 to 20; the rows follow each other 6 apart
+// from y = 117, the note 12 below the last but after slot 20.
 TEST_F(CastReport, TableRowsAtStandardDepths) {
-    const auto metres = [](int from, int to) {
-        std::vector<double> v;
-        for (int m = from; m <= to; ++m) v.push_back(m);
-        return v;
-    };
+    std::vector<double> metres;
+    for (int m = 1; m <= 400; ++m) metres.push_back(m);
     struct Row {
         const char* name;
-        std::vector<double> depths;
-        std::vector<At> rows;  // y, depth
+        std::vector<double> depths, rows;
         double note_y;
     } rows[] = {
         {"no samples", {}, {}, 135},
-        {"one sample printed twice", {3}, {{117, 3}, {123, 3}}, 135},
-        {"equal distances choose the later", {4, 6, 8}, {{117, 4}, {123, 6}, {129, 8}}, 141},
-        {"every metre to 60", metres(1, 60),
-         {{117, 1}, {123, 5}, {129, 10}, {135, 15}, {141, 20}, {147, 25}, {153, 30}, {159, 40}, {165, 50}, {171, 60}},
-         183},
-        {"deeper than 300 m: slots 16 to 20 take the next samples, then the stop", metres(1, 400),
-         {{117, 1},   {123, 5},   {129, 10},  {135, 15},  {141, 20},  {147, 25},  {153, 30},  {159, 40},
-          {165, 50},  {171, 75},  {177, 100}, {183, 150}, {189, 200}, {195, 250}, {201, 300}, {207, 301},
-          {213, 302}, {219, 303}, {225, 304}, {231, 305}, {237, 400}},
-         243},
+        {"one sample printed twice", {3}, {3, 3}, 135},
+        {"equal distances choose the later", {4, 6, 8}, {4, 6, 8}, 141},
+        {"deeper than 300 m: slots 16 to 20 take the next samples, then the stop", metres,
+         {1, 5, 10, 15, 20, 25, 30, 40, 50, 75, 100, 150, 200, 250, 300, 301, 302, 303, 304, 305, 400}, 243},
     };
     const std::string rest = padnum(8, 2, 12) + padnum(8, 2, 33.5) + padnum(8, 2, 0) + padnum(8, 2, 25.5);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fill_cast(d, 1, row.depths);
         print_casts(fv.viewer, 0, "c.pdf");
-        std::vector<At> got;
+        std::vector<double> got;
         double note_y = 0;
         for (const auto& c : page().of(Op::Print)) {
             if (c.a == 10 && c.b > 110) {
+                EXPECT_EQ(c.b, 117 + 6.0 * double(got.size()));
                 EXPECT_EQ(c.text.substr(8), rest);
-                got.emplace_back(c.b, std::stod(c.text.substr(0, 8)));
+                got.push_back(std::stod(c.text.substr(0, 8)));
             }
             if (c.text == "[** Note:  this is uncorrected data **]") note_y = c.b;
         }
@@ -175,15 +120,16 @@ TEST(CastReportJob, SelectionAndPagePerCast) {
     sb911_then_bongo.insert(sb911_then_bongo.end(), all52.begin(), all52.begin() + 50);
     struct Row {
         const char* name;
-        int selector;
+        int selector, current;
         std::vector<int> filled, printed;
-        const char* file;
+        const char* file;  // none: nothing written
     } rows[] = {
-        {"selector 0: the current cast", 0, {1, 2, 3}, {3}, "/cruise/cast-003.pdf"},
-        {"selector 1: every cast", 1, {1, 2, 3}, {1, 2, 3}, "/cruise/casts.pdf"},
-        {"other selectors: the current cast", 2, {1, 2}, {2}, "/cruise/cast-002.pdf"},
-        {"Bongo-SB after SB911: casts 1 to 50 too", 1, sb911_then_bongo, all52, "/cruise/casts.pdf"},
-        {"Bongo-SB on a fresh start: only the tows", 1, {51, 52}, {51, 52}, "/cruise/casts.pdf"},
+        {"selector 0: the current cast", 0, 3, {1, 2, 3}, {3}, "/cruise/cast-003.pdf"},
+        {"selector 1: every cast", 1, 3, {1, 2, 3}, {1, 2, 3}, "/cruise/casts.pdf"},
+        {"other selectors: the current cast", 2, 2, {1, 2}, {2}, "/cruise/cast-002.pdf"},
+        {"Bongo-SB after SB911: casts 1 to 50 too", 1, 51, sb911_then_bongo, all52, "/cruise/casts.pdf"},
+        {"Bongo-SB on a fresh start: only the tows", 1, 51, {51, 52}, {51, 52}, "/cruise/casts.pdf"},
+        {"nothing loaded", 1, 0, {}, {}, nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -191,33 +137,26 @@ TEST(CastReportJob, SelectionAndPagePerCast) {
         setup(fv.viewer);
         fv.viewer.report_folder = "/cruise";
         for (int k : row.filled) fill_cast(fv.d, k, {10, 20});
-        fv.d.curcast = row.printed.front();
-
+        fv.d.curcast = row.current;
         print_casts(fv.viewer, row.selector);
-        EXPECT_EQ(fv.printer.jobs.back().first, row.file);
-        std::vector<std::string> want;
-        for (int k : row.printed) want.push_back("  Printing cast " + fv.d.castno[k]);
-        EXPECT_EQ(fv.filemsg.texts, want);
-        // A page of its own for each cast: every later page starts with its Scale.
-        const auto& calls = fv.printer.jobs.back().second.calls();
-        std::size_t scales = 0, pages = 1;
-        for (std::size_t i = 0; i < calls.size(); ++i) {
-            scales += calls[i].op == Op::Scale;
-            if (calls[i].op == Op::NewPage) {
-                ++pages;
-                EXPECT_EQ(calls[i + 1].op, Op::Scale);
-            }
+        std::vector<std::string> shown;
+        for (int k : row.printed) shown.push_back("  Printing cast " + fv.d.castno[k]);
+        EXPECT_EQ(fv.filemsg.texts, shown);
+        EXPECT_FALSE(fv.filemsg.visible);
+        if (!row.file) {
+            EXPECT_TRUE(fv.printer.jobs.empty());
+            EXPECT_EQ(fv.quenvar.statuses, std::vector<std::string>{"No casts to print"});
+            continue;
         }
-        EXPECT_EQ(scales, row.printed.size());
-        EXPECT_EQ(pages, row.printed.size());
-        EXPECT_EQ(calls.back().op, Op::EndDoc);
+        EXPECT_EQ(fv.printer.jobs.back().first, row.file);
+        // A page of its own for each cast, each starting with its Scale.
+        std::vector<Op> pages, want{Op::Scale};
+        for (const auto& c : fv.printer.jobs.back().second.calls())
+            if (c.op == Op::Scale || c.op == Op::NewPage || c.op == Op::EndDoc) pages.push_back(c.op);
+        for (std::size_t i = 1; i < row.printed.size(); ++i) want.insert(want.end(), {Op::NewPage, Op::Scale});
+        want.push_back(Op::EndDoc);
+        EXPECT_EQ(pages, want);
     }
-}
-
-TEST_F(CastReport, NothingToPrintWritesNoFile) {
-    EXPECT_FALSE(print_casts(fv.viewer, 1, "casts.pdf"));
-    EXPECT_TRUE(fv.printer.jobs.empty());
-    EXPECT_EQ(fv.quenvar.statuses, std::vector<std::string>{"No casts to print"});
 }
 
 struct FailingPrinter : FakePrinter {
@@ -227,16 +166,7 @@ struct FailingPrinter : FakePrinter {
     }
 };
 
-TEST_F(CastReport, FailedJobIsReportedAsFailed) {
-    FailingPrinter printer;
-    Viewer v{d, fv.quenvar, fv.Stations, fv.lister, fv.info, fv.filemsg, fv.limitbox, printer, fv.alerts, {}, {}};
-    fill_cast(d, 1, {10});
-    EXPECT_FALSE(print_report(v, Report::cast));
-    EXPECT_EQ(printer.jobs.back().first, "cast-001.pdf");
-    EXPECT_EQ(fv.quenvar.statuses.back(), "Could not write cast-001.pdf: disk full");
-}
-
-TEST_F(CastReport, ReportPaths) {
+TEST_F(CastReport, ReportPathsAndAFailedJob) {
     struct Row {
         const char* name;
         const char* folder;
@@ -259,6 +189,13 @@ TEST_F(CastReport, ReportPaths) {
     }
     EXPECT_EQ(report_named("casts"), Report::casts);
     EXPECT_EQ(report_named("Cast"), std::nullopt);
+
+    FailingPrinter printer;
+    Viewer v{d, fv.quenvar, fv.Stations, fv.lister, fv.info, fv.filemsg, fv.limitbox, printer, fv.alerts, {}, {}};
+    fill_cast(d, 1, {10});
+    EXPECT_FALSE(print_report(v, Report::cast));
+    EXPECT_EQ(printer.jobs.back().first, "cast-001.pdf");
+    EXPECT_EQ(fv.quenvar.statuses.back(), "Could not write cast-001.pdf: disk full");
 }
 
 }  // namespace
