@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -11,7 +10,6 @@
 #include "ui/profile_plot.h"
 
 namespace {
-
 
 class ImageProfileWindow : public ProfileWindow {
 public:
@@ -45,9 +43,7 @@ TEST(ProfileErase, LeavesOnlyTheFrame) {
     };
     const Row rows[] = {
         {"start-up size", 418, 288, 1},  // 6270 x 4320 twips at 15 twips per pixel
-        {"small", 121, 77, 1},
-        {"HiDPI", 418, 288, 2},
-        {"fractional ratio", 333, 217, 1.5},
+        {"small", 121, 77, 1}, {"HiDPI", 418, 288, 2}, {"fractional ratio", 333, 217, 1.5},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -56,23 +52,19 @@ TEST(ProfileErase, LeavesOnlyTheFrame) {
         Viewer v{f.d, window, f.Stations, f.lister, f.info, f.filemsg, f.limitbox, f.printer, f.alerts, {}, {}};
         setup(v);
         put_wandering_cast(f.d, 1);
-        f.d.curcast = 1;
-        f.d.ncast = 1;
-
+        f.d.curcast = 1, f.d.ncast = 1;
         drawaxes(v);
         const QImage frame = window.plot.image().copy();
         drawcast(v, 1);
         ASSERT_NE(window.plot.image(), frame) << "the profiles drew nothing";
         drawcast(v, -1);
+        // Every pixel is the frame's or the background's.
         const QImage& after = window.plot.image();
-
         const QRgb back = frame.pixel(frame.width() - 1, frame.height() - 1);
         int stray = 0;
         for (int y = 0; y < after.height(); ++y)
-            for (int x = 0; x < after.width(); ++x) {
-                const QRgb p = after.pixel(x, y);
-                if (p != frame.pixel(x, y) && p != back) ++stray;
-            }
+            for (int x = 0; x < after.width(); ++x)
+                stray += after.pixel(x, y) != frame.pixel(x, y) && after.pixel(x, y) != back;
         EXPECT_EQ(stray, 0);
     }
 }
