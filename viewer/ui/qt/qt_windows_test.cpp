@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -188,6 +190,34 @@ TEST(QtWindows, ClickingAStationShowsItsCast) {
                      Qt::NoModifier);
     QApplication::sendEvent(map, &miss);
     EXPECT_EQ(d.curcast, double(target));
+}
+
+// The limits dialog's bars hold their larger value at the top: the top arrow
+// raises the value by the small step, and OK applies the pair.
+TEST(QtWindows, LimitBarsMoveTowardsTheEndClicked) {
+    QuenvarApp app(test_paths());
+    app.start();
+    settle();
+    app.main_window().action("temp")->trigger();
+    LimitBox& box = app.limitbox();
+    ASSERT_TRUE(box.isVisible());
+    EXPECT_EQ(box.windowTitle(), "temperature");
+    QScrollBar* min_bar = box.min_widget();
+    min_bar->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the arrow at the top
+    EXPECT_EQ(box.minscrol().Value(), 3);
+    EXPECT_EQ(box.findChild<QLineEdit*>("min")->text(), " 3");
+    min_bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the trough below the box
+    min_bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(box.minscrol().Value(), 1);
+    box.ok_button()->click();
+    EXPECT_EQ(app.data().axlim(kTemp, 1), 1.0);
+    EXPECT_EQ(app.data().axlim(kTemp, 2), 22.0);
+    EXPECT_FALSE(box.isVisible());
+
+    // Depth moves by 5 an arrow click.
+    app.main_window().action("depth")->trigger();
+    box.max_widget()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the arrow at the bottom
+    EXPECT_EQ(box.maxscrol().Value(), 95);
 }
 
 TEST(QtWindows, ClosingTheMapHidesIt) {
