@@ -1,5 +1,5 @@
 // Runs the built halvane program the way a script does, `halvane < answers`,
-// to see its exit status, its report on standard error and its output file.
+// in a temporary folder, and checks its exit status, its output and its file.
 
 #include "test_folder.h"
 
@@ -12,112 +12,121 @@
 namespace halvane {
 namespace {
 
-using testing::TestFolder;
+// A three-node bay (depths 100, 120 and 40; surfaces at -100, -50 and 0) and meshes
+// that fill the tables or have no nodes. Bad .lst files: level_surface_loader_test.cpp.
+struct Bay {
+    Bay()
+    {
+        folder.write("bay.nod", "101 0.0 0.0\n102 1000.0 0.0\n103 0.0 1000.0\n");
+        folder.write("bay.ele", "1 1 2 3\n2 2 3\n");  // an incomplete record is no further element
+        folder.write("bay.bat", "101 100.0\n102 120\n103 40.0\n");
+        folder.write("bay.lst", "Sigma-t on level surfaces\nsecond header line\n3 surfaces\n-100. -50.\n0.\n"
+                                "26.0\n25.0\n24.0\n27.0 ! node 2\n26.0\n25.0\n26\n25,  extra\n24\n");
+        std::string nodes, elements;
+        for (int i = 1; i <= 7001; ++i) nodes += std::to_string(i) + " 100 0\n";
+        for (int k = 1; k <= 13003; ++k) elements += std::to_string(k) + " 1 2 3\n";
+        folder.write("full.nod", nodes + "7002 100\n");  // an incomplete record is no further node
+        folder.write("big.nod", nodes + "7002 100 0\n");
+        folder.write("big.bat", nodes);
+        folder.write("big.ele", elements);
+        folder.write("none.nod", "\n");
+    }
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
+    struct Run { int status; std::string out, err; };
+    Run run(const std::string& answers) const
+    {
+        folder.write("answers.txt", answers);
+        const std::string command =
+            "cd '" + folder.root().string() + "' && '" HALVANE_EXE "' < answers.txt > out.txt 2> err.txt";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read("out.txt"), folder.read("err.txt")};
+    }
+
+    testing::TestFolder folder;
 };
 
-// Runs the program in `folder` with `answers` on standard input.
-ProgramRun run_program(const TestFolder& folder, const std::string& answers)
-{
-    folder.write("answers.txt", answers);
-    const std::string command = "cd '" + folder.root().string() + "' && '" HALVANE_EXE
-                                "' < answers.txt > stdout.txt 2> stderr.txt";
-    const int raw = std::system(command.c_str());
-    ProgramRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = folder.read("stdout.txt");
-    run.err = folder.read("stderr.txt");
-    return run;
-}
+const std::string files = "bay.nod\nbay.ele\nbay.bat\n";
 
-void write_mesh(const TestFolder& folder, int nodes)
-{
-    std::string nod;
-    std::string bat;
-    for (int i = 1; i <= nodes; ++i) {
-        nod += std::to_string(i) + " 0.0 0.0\n";
-        bat += std::to_string(i) + " 100.0\n";
-    }
-    folder.write("m.nod", nod);
-    folder.write("m.bat", bat);
-    folder.write("m.ele", "1 1 2 3\n");
-}
+// Written by hand: uniform levels over 100, 120 and 40 m in four layers,
+// sigma-t linear between the surfaces and constant beyond them.
+const std::string bay_s3r = "Test bay" + std::string(64, ' ') + "\n nodal values of sigt:  i,z,sigt\n 5\n"
+                            "    1  -0.1000E+03  0.2600E+02\n    1  -0.7500E+02  0.2550E+02\n"
+                            "    1  -0.5000E+02  0.2500E+02\n    1  -0.2500E+02  0.2450E+02\n"
+                            "    1   0.0000E+00  0.2400E+02\n    2  -0.1200E+03  0.2700E+02\n"
+                            "    2  -0.9000E+02  0.2680E+02\n    2  -0.6000E+02  0.2620E+02\n"
+                            "    2  -0.3000E+02  0.2560E+02\n    2   0.0000E+00  0.2500E+02\n"
+                            "    3  -0.4000E+02  0.2480E+02\n    3  -0.3000E+02  0.2460E+02\n"
+                            "    3  -0.2000E+02  0.2440E+02\n    3  -0.1000E+02  0.2420E+02\n"
+                            "    3   0.0000E+00  0.2400E+02\n";
 
-std::string lst_for(int nodes, int nlev)
+TEST(Halvane, WholeRunFromAnAnswersFile)
 {
-    std::string lst = "header\nheader\n" + std::to_string(nlev) + "\n";
-    for (int l = 1; l <= nlev; ++l) lst += std::to_string(-100 + 100 * (l - 1) / nlev) + " ";
-    lst += "\n";
-    for (int v = 0; v < nodes * nlev; ++v) lst += "25.0\n";
-    return lst;
-}
-
-TEST(HalvaneProgram, NormalRunEndsWithStatusZero)
-{
-    TestFolder folder;
-    write_mesh(folder, 3);
-    folder.write("m.lst", lst_for(3, 2));
-    const ProgramRun run = run_program(folder, "m.nod\nm.ele\nm.bat\n2\nUNIZ\nm.lst\nm.s3r\nBay\n");
+    Bay bay;
+    // CRLF line ends, trailing blanks, blank lines and words after nnv are accepted; "Uniz" is not.
+    const Bay::Run run = bay.run("bay.nod  \r\nbay.ele\nbay.bat\r\n\r\n  \n5 levels\r\nUniz\nUNIZ  \r\n"
+                                 "bay.lst\nbay.s3r \r\nTest bay\r\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_TRUE(folder.read("m.s3r").ends_with("    3   0.0000E+00  0.2500E+02\n"));
+    EXPECT_EQ(bay.folder.read("bay.s3r"), bay_s3r);
+    EXPECT_EQ(run.out, " Enter the name of the KESTRA Standard .nod file.\n"
+                       " Enter the name of the KESTRA Standard .ele file.\n"
+                       " Enter the name of the KESTRA Standard .bat file.\n"
+                       " 3 nodal coordinates read from bay.nod\n 3 nodal bathymetries read from bay.bat\n"
+                       " 1 elements read from bay.ele\n Enter nnv\n"
+                       " Enter grid option - UNIZ or SINEZ\n Enter grid option - UNIZ or SINEZ\n"
+                       " Enter the name of the level surface sigmat .lst file\n"
+                       " 3 x 3 real 3-D sigmat values loaded from bay.lst\n"
+                       " Enter the name of the output baroclinic .s3r file\n Enter the name of the mesh\n");
+
+    // The .lst file, read and closed by then, may take the output.
+    bay.run(files + "5\nUNIZ\nbay.lst\nbay.lst\nTest bay\n");
+    EXPECT_EQ(bay.folder.read("bay.lst"), bay_s3r);
 }
 
-TEST(HalvaneProgram, AbnormalEndsReportOnStandardErrorWithStatusTwo)
+TEST(Halvane, RunsAndHowTheyEnd)
 {
-    struct Row {
-        const char* name;
-        const char* answers;
-        const char* lst;
-        const char* report;
+    const std::string tail = "bay.lst\nbay.s3r\nB\n";
+    const std::string title = std::string(72, 'T') + "cut\n";
+    const std::string again = " Enter nnv\n  nnv must be between 1 and 30\n";
+    const std::string answer = "halvane: terminal (standard input), answer to ";
+    // The last two records of node 3 (depth 40) on the sine grid with nnv = 5.
+    const std::string sine = "    3  -0.1000E+01  0.2402E+02\n    3   0.0000E+00  0.2400E+02\n";
+    // out is found in standard output; s3r ends the output file, and is empty when none is written.
+    const struct { const char* name; std::string answers; int status; std::string out, err, s3r; } rows[] = {
+        {"sine grid", files + "5\nsinez\n" + tail, 0, "", "", sine},
+        {"answer cut to 72", files + "5\nSINEZ" + std::string(67, ' ') + "cut\n" + tail, 0, "", "", sine},
+        {"nnv asked again until 1 to 30", files + "0\n31\n1\nuniz\n" + tail, 0,
+         again + again + " Enter nnv\n Enter grid", "",
+         " 1\n    1   0.0000E+00  0.2400E+02\n    2   0.0000E+00  0.2500E+02\n    3   0.0000E+00  0.2400E+02\n"},
+        {"no nodes, 30 levels, a long title", "none.nod\nbay.ele\nnone.nod\n30\nUNIZ\nbay.lst\nbay.s3r\n" + title,
+         0, "", "", title.substr(0, 72) + "\n nodal values of sigt:  i,z,sigt\n 30\n"},
+        {"exactly 7001 nodes and too many elements go on", "full.nod\nbig.ele\nbig.bat\n", 2,
+         "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from full.nod\n"
+         " 7001 nodal bathymetries read from big.bat\n  Increase nedim, the number of elements > 13001\n"
+         " 13001 elements read from big.ele\n Enter nnv\n",
+         answer + "\"Enter nnv\": end of input while the answer was awaited\n", ""},
+        {"more than 7001 nodes", "big.nod\nbay.ele\nbig.bat\n5\nUNIZ\n" + tail, 1,
+         "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from big.nod\n"
+         " 7001 nodal bathymetries read from big.bat\n 1 elements read from bay.ele\n", "", ""},
+        {"missing file", "bay.nod\nbay.ele\nmissing.bat\n", 2, "",
+         "halvane: cannot open \"missing.bat\": no such file\n", ""},
+        {"malformed nnv", files + "five\n", 2, "",
+         answer + "\"Enter nnv\": malformed number \"five\" where an integer was expected\n", ""},
+        {"end of input at the mesh title", files + "5\nUNIZ\nbay.lst\nbay.s3r\n", 2, "",
+         answer + "\"Enter the name of the mesh\": end of input while the answer was awaited\n", ""},
+        {"output folder missing", files + "5\nUNIZ\nbay.lst\nno/bay.s3r\nB\n", 2, "",
+         "halvane: cannot open \"no/bay.s3r\" for writing\n", ""},
     };
-    const Row rows[] = {
-        {"missing file", "m.nod\nm.ele\nmissing.bat\n", nullptr, "halvane: cannot open \"missing.bat\": no such file\n"},
-        {"end of standard input", "m.nod\nm.ele\nm.bat\n",
-         nullptr,
-         "halvane: terminal (standard input), answer to \"Enter nnv\": end of input while the answer was awaited\n"},
-        {"malformed .lst value", "m.nod\nm.ele\nm.bat\n2\nUNIZ\nm.lst\nm.s3r\nBay\n", "h\nh\n1\n0\n25\n2S\n",
-         "halvane: \"m.lst\", line 6: malformed number \"2S\" where a real was expected\n"},
-        {"no level surfaces", "m.nod\nm.ele\nm.bat\n2\nUNIZ\nm.lst\nm.s3r\nBay\n", "h\nh\n0\n",
-         "halvane: \"m.lst\", line 3: the number of level surfaces is 0; at least 1 is needed\n"},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        TestFolder folder;
-        write_mesh(folder, 3);
-        if (row.lst) folder.write("m.lst", row.lst);
-        const ProgramRun run = run_program(folder, row.answers);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err, row.report);
-        EXPECT_FALSE(folder.exists("m.s3r"));
+        Bay bay;
+        const Bay::Run run = bay.run(row.answers);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(bay.folder.exists("bay.s3r"), !row.s3r.empty());
+        EXPECT_TRUE(bay.folder.read("bay.s3r").ends_with(row.s3r)) << bay.folder.read("bay.s3r");
     }
-}
-
-TEST(HalvaneProgram, CapacityFailuresEndWithStatusOneAndNoOutput)
-{
-    TestFolder folder;
-    write_mesh(folder, 7002);
-    const ProgramRun nodes = run_program(folder, "m.nod\nm.ele\nm.bat\n2\nUNIZ\nm.lst\nm.s3r\nBay\n");
-    EXPECT_EQ(nodes.status, 1);
-    EXPECT_EQ(nodes.err, "");
-    EXPECT_NE(nodes.out.find("  Increase nndim, the number of nodes > 7001\n"), std::string::npos);
-    EXPECT_TRUE(nodes.out.ends_with(" 7001 nodal bathymetries read from m.bat\n 1 elements read from m.ele\n"))
-        << nodes.out.substr(nodes.out.size() - 200);
-    EXPECT_EQ(nodes.out.find("Enter nnv"), std::string::npos);
-    EXPECT_FALSE(folder.exists("m.s3r"));
-
-    write_mesh(folder, 3);
-    folder.write("m.lst", lst_for(3, 51));
-    const ProgramRun levels = run_program(folder, "m.nod\nm.ele\nm.bat\n2\nUNIZ\nm.lst\nm.s3r\nBay\n");
-    EXPECT_EQ(levels.status, 1);
-    EXPECT_EQ(levels.out.substr(levels.out.find(".lst file\n") + 10),
-              " The number of level surfaces is to large for current parameters.\n"
-              "   => Increase nlevels to at least 51\n");
-    EXPECT_FALSE(folder.exists("m.s3r"));
 }
 
 }  // namespace
