@@ -1,39 +1,14 @@
 #include "print/station_plot.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "format/number_format.h"
 #include "print/report.h"
+#include "readers/record_fields.h"
 #include "ui/coastline.h"
 #include "ui/profile_plot.h"
 
 namespace {
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// Length of the longest prefix of t that reads as a decimal number:
-// [sign] digits [. digits] [e [sign] digits], with at least one mantissa digit.
-std::size_t number_prefix(std::string_view t) {
-    std::size_t n = 0;
-    if (n < t.size() && (t[n] == '+' || t[n] == '-')) ++n;
-    std::size_t digits = 0;
-    while (n < t.size() && is_digit(t[n])) ++n, ++digits;
-    if (n < t.size() && t[n] == '.') {
-        ++n;
-        while (n < t.size() && is_digit(t[n])) ++n, ++digits;
-    }
-    if (digits == 0) return 0;
-    if (n < t.size() && (t[n] == 'e' || t[n] == 'E')) {
-        std::size_t e = n + 1;
-        if (e < t.size() && (t[e] == '+' || t[e] == '-')) ++e;
-        if (e < t.size() && is_digit(t[e])) {
-            while (e < t.size() && is_digit(t[e])) ++e;
-            n = e;
-        }
-    }
-    return n;
-}
 
 // Page coordinates: degrees west across, degrees north down the page.
 constexpr double kWest = 72, kNorth = 44, kEast = 64.5, kSouth = 36.6;
@@ -43,17 +18,8 @@ constexpr double kWest = 72, kNorth = 44, kEast = 64.5, kSouth = 36.6;
 std::string cast_label(std::string_view castno) {
     const std::size_t start = castno.find_first_not_of(" \t");
     if (start == std::string_view::npos) return signed_text(0);
-    std::string_view t = castno.substr(start, number_prefix(castno.substr(start)));
-    bool negative = false;
-    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
-        negative = t.front() == '-';
-        t.remove_prefix(1);
-    }
-    double value = 0;
-    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-    if (ec != std::errc{}) value = 0;
-    // -0 from "-0" still reads as " 0".
-    return signed_text(negative && value != 0 ? -value : value);
+    const double value = leading_number(castno.substr(start));
+    return signed_text(value == 0 ? 0.0 : value);  // "-0" reads as " 0"
 }
 
 void staprint(Viewer& v, bool withtrack) {

@@ -65,14 +65,10 @@ BongoResult read_bongo(CruiseData& d, const std::string& header_path, const Read
     BongoResult result;
     result.first_cast = kFirstTow;
     result.ncast = kFirstTow - 1;
-    auto stop = [&](const std::string& file, std::string what) {
-        result.issues.push_back({file, std::move(what)});
-        result.stopped = true;
-    };
 
     std::string header_text, why;
     if (!read_text_file(header_path, header_text, why)) {
-        stop(header_path, why);
+        result.stop(header_path, why);
         d.ncast = result.ncast;
         return result;
     }
@@ -88,7 +84,7 @@ BongoResult read_bongo(CruiseData& d, const std::string& header_path, const Read
         if (is_blank(line)) continue;
         if (i == kMaxCast) {
             const int tows = kMaxCast - kFirstTow + 1;
-            stop(header_path, "lists more than " + std::to_string(tows) + " tows; the first " +
+            result.stop(header_path, "lists more than " + std::to_string(tows) + " tows; the first " +
                                   std::to_string(tows) + " were loaded (casts " + std::to_string(kFirstTow) +
                                   " to " + std::to_string(kMaxCast) + ")");
             break;
@@ -99,7 +95,7 @@ BongoResult read_bongo(CruiseData& d, const std::string& header_path, const Read
         if (progress) progress(h.castfile);
 
         if (!read_text_file(h.castfile, cast_text, why) || !read_scans(cast_text, 4, scans, why)) {
-            stop(h.castfile, why);
+            result.stop(h.castfile, why);
             break;
         }
         if (scans.more)

@@ -27,6 +27,11 @@ struct LoadResult {
     std::vector<LoadIssue> issues;
 
     int casts_loaded() const { return ncast - first_cast + 1; }
+    // A failure that ends the load.
+    void stop(std::string file, std::string what) {
+        issues.push_back({std::move(file), std::move(what)});
+        stopped = true;
+    }
 };
 
 // One cast's header entries, held until its cast file has been read whole.

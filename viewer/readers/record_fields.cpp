@@ -63,11 +63,7 @@ std::string field(std::string_view record, int a, int b) {
     return std::string(record.substr(from, static_cast<std::size_t>(b - a + 1)));
 }
 
-double field_value(std::string_view f) {
-    std::string s;
-    for (char c : f)
-        if (c != ' ' && c != '\t') s += c;
-
+double leading_number(std::string_view s) {
     // The longest prefix that is a decimal number.
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
@@ -92,6 +88,13 @@ double field_value(std::string_view f) {
     double x = 0;
     const auto r = std::from_chars(s.data() + start, s.data() + end, x);
     return r.ec == std::errc{} ? x : 0.0;  // out of range of a double: no number
+}
+
+double field_value(std::string_view f) {
+    std::string s;
+    for (char c : f)
+        if (c != ' ' && c != '\t') s += c;
+    return leading_number(s);
 }
 
 int layout_count(std::string_view item) {

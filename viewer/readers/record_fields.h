@@ -44,6 +44,10 @@ std::string field(std::string_view record, int a, int b);
 // number gives 0. " 3 05" gives 305, "12.5N" gives 12.5, "-" gives 0.
 double field_value(std::string_view field);
 
+// The value of the longest prefix of `text` that reads as a decimal number,
+// 0 when there is none (or it is beyond the range of a double): "12A" gives 12.
+double leading_number(std::string_view text);
+
 // Number of places in a cast file's first line (as one text item) where a
 // character other than a blank follows a blank: the number of blank-separated
 // values less one. This is the layout count `ncol` of an SB911 cruise.

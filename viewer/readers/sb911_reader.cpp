@@ -55,14 +55,10 @@ void store_scans(CruiseData& d, int i, const CastScans& scans) {
 LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadProgress& progress) {
     LoadResult result;
     result.first_cast = 1;
-    auto stop = [&](const std::string& file, std::string what) {
-        result.issues.push_back({file, std::move(what)});
-        result.stopped = true;
-    };
 
     std::string header_text, why;
     if (!read_text_file(header_path, header_text, why)) {
-        stop(header_path, why);
+        result.stop(header_path, why);
         d.ncast = result.ncast;
         return result;
     }
@@ -78,7 +74,7 @@ LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadP
     while (lines.next(line)) {
         if (is_blank(line)) continue;
         if (i == kMaxCast) {
-            stop(header_path, "lists more than " + std::to_string(kMaxCast) + " casts; the first " +
+            result.stop(header_path, "lists more than " + std::to_string(kMaxCast) + " casts; the first " +
                                   std::to_string(kMaxCast) + " were loaded");
             break;
         }
@@ -88,20 +84,20 @@ LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadP
         if (progress) progress(h.castfile);
 
         if (!read_text_file(h.castfile, cast_text, why)) {
-            stop(h.castfile, why);
+            result.stop(h.castfile, why);
             break;
         }
         if (i == 1) {
             const int count = first_line_layout(cast_text);
             if (count != 4 && count != 5) {
-                stop(h.castfile, layout_problem(count));
+                result.stop(h.castfile, layout_problem(count));
                 break;
             }
             d.ncol = count;
             width = count + 1;
         }
         if (!read_scans(cast_text, width, scans, why)) {
-            stop(h.castfile, why);
+            result.stop(h.castfile, why);
             break;
         }
         if (scans.more)
