@@ -61,5 +61,27 @@ deb:
 	cd build-deb && cpack
 	@ls build-deb/*.deb
 
+# Each libFuzzer target for FUZZ_TIME seconds, one at a time, on a copy of its
+# corpus in $(FUZZ_BUILD)/corpus; a crashing input lands in $(FUZZ_BUILD)/artifacts.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_TIME    ?= 60
+FUZZ_TARGETS := sb911 bongo coastline number_format free_format level_surface
+
+.PHONY: fuzz
+fuzz:
+	@WITH_FUZZ=1 ./scripts/install-deps.sh
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DQUENVAR_BUILD_FUZZ=ON -DQUENVAR_BUILD_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
+	@mkdir -p $(FUZZ_BUILD)/artifacts
+	@for t in $(FUZZ_TARGETS); do \
+	  echo "== $${t}_fuzz, $(FUZZ_TIME) s"; \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t && cp fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/ || exit 1; \
+	  $(FUZZ_BUILD)/bin/$${t}_fuzz -max_total_time=$(FUZZ_TIME) -timeout=10 -max_len=16384 \
+	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$${t}- -print_final_stats=1 \
+	    $(FUZZ_BUILD)/corpus/$$t >$(FUZZ_BUILD)/$$t.log 2>&1 \
+	    || { tail -n 60 $(FUZZ_BUILD)/$$t.log; exit 1; }; \
+	  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb)' $(FUZZ_BUILD)/$$t.log; \
+	done
+
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) build-bench build-deb
