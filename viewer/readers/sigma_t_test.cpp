@@ -6,8 +6,8 @@
 
 namespace {
 
-// Check values: the sigma-t check table of Knudsen's formula as the viewer uses it,
-// six decimals.
+// Check values: the sigma-t check table of Knudsen's formula as the viewer
+// uses it, six decimals.
 TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
     struct Row {
         const char* name;
@@ -27,9 +27,7 @@ TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
         SCOPED_TRACE(row.name);
         EXPECT_NEAR(sigmat(row.t, row.s), row.expected, 5e-7);
     }
-}
-
-TEST(Sigmat, ZeroDenominatorGivesANonFiniteNumber) {
+    // The pure-water quotient's zero denominator.
     EXPECT_FALSE(std::isfinite(sigmat(-67.26, 35)));
 }
 
