@@ -9,7 +9,11 @@
 //   2  read_reals of 1 to 64 values
 //   3  next_value and both number parsers over the next line
 
+#include <cerrno>
+#include <cfloat>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -26,6 +30,49 @@
 using namespace halvane;
 
 namespace {
+
+// A decimal number in the form the C library reads too: sign, digits with an
+// optional point, an optional exponent after E or e.
+bool plain_decimal(std::string_view t) {
+    std::size_t p = 0, digits = 0;
+    const auto digit = [&] { return p < t.size() && t[p] >= '0' && t[p] <= '9'; };
+    if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
+    while (digit()) ++p, ++digits;
+    if (p < t.size() && t[p] == '.') ++p;
+    while (digit()) ++p, ++digits;
+    if (digits == 0) return false;
+    if (p == t.size()) return true;
+    if (t[p] != 'e' && t[p] != 'E') return false;
+    ++p;
+    if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
+    if (!digit()) return false;
+    while (digit()) ++p;
+    return p == t.size();
+}
+
+// The number parsers against the C library on the forms both read.
+void check_parsers(std::string_view token) {
+    int i = 0;
+    float f = 0;
+    const NumberParse pi = parse_integer(token, i);
+    const NumberParse pf = parse_real(token, f);
+    // Every integer is a real too.
+    if (pi == NumberParse::ok) FUZZ_CHECK(pf == NumberParse::ok && f == static_cast<float>(i));
+    if (!plain_decimal(token)) return;
+    const std::string text(token);
+    errno = 0;
+    const float want = std::strtof(text.c_str(), nullptr);
+    if (errno == 0 && std::fabs(want) >= FLT_MIN) FUZZ_CHECK(pf == NumberParse::ok && f == want);
+    if (errno == ERANGE && std::isinf(want)) FUZZ_CHECK(pf == NumberParse::out_of_range);
+    if (text.find_first_of(".eE") == std::string::npos) {
+        errno = 0;
+        const long long n = std::strtoll(text.c_str(), nullptr, 10);
+        const bool fits = errno == 0 && n >= INT_MIN && n <= INT_MAX;
+        FUZZ_CHECK((pi == NumberParse::ok) == fits);
+        if (fits) FUZZ_CHECK(i == n);
+        else FUZZ_CHECK(pi == NumberParse::out_of_range);
+    }
+}
 
 bool read_once(FreeFormatReader& in, std::uint8_t op) {
     const unsigned size = op >> 2;
@@ -52,12 +99,7 @@ bool read_once(FreeFormatReader& in, std::uint8_t op) {
         std::size_t pos = 0;
         for (std::string_view token = next_value(line, pos); !token.empty(); token = next_value(line, pos)) {
             FUZZ_CHECK(token.find_first_of(" ,\t") == std::string_view::npos);
-            int i = 0;
-            float f = 0;
-            const NumberParse pi = parse_integer(token, i);
-            const NumberParse pf = parse_real(token, f);
-            // Every integer is a real too.
-            if (pi == NumberParse::ok) FUZZ_CHECK(pf == NumberParse::ok && f == static_cast<float>(i));
+            check_parsers(token);
         }
         return true;
     }

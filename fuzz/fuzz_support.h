@@ -91,3 +91,4 @@ inline std::vector<std::string_view> split_parts(std::string_view input) {
         input.remove_prefix(sep + 1);
     }
 }
+
