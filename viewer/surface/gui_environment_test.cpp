@@ -1,25 +1,8 @@
-// Text, fonts and PDF output need a QGuiApplication; one serves every test of
-// this executable (tests run on the offscreen platform).
+// Text, fonts and PDF output need a QGuiApplication; one serves every test here.
 #include <QGuiApplication>
-#include <gtest/gtest.h>
-#include <memory>
+
+#include "testing/qt_app_environment.h"
 
 namespace {
-
-class GuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!QGuiApplication::instance()) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "surface_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-const auto* const kGuiEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
-
+const auto* const kGuiEnvironment = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment<QGuiApplication>);
 }  // namespace

@@ -13,28 +13,14 @@
 #include <memory>
 #include <sstream>
 
+#include "testing/qt_app_environment.h"
 #include "ui/profile_plot.h"
 #include "ui/qt/application.h"
 
 namespace {
 
 // The windows need a QApplication; one serves every test and is gone before exit.
-class WidgetEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "qt_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const kWidgetEnvironment = ::testing::AddGlobalTestEnvironment(new WidgetEnvironment);
+const auto* const kWidgetEnvironment = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment<QApplication>);
 
 const std::string kSb911 = std::string(QUENVAR_SAMPLES_DIR) + "/sb911/EN617.hdr";
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGlobal>
+#include <gtest/gtest.h>
+#include <memory>
+
+// One Qt application object (QGuiApplication or QApplication) for every test
+// of a test program, on the offscreen platform unless another is set, and gone
+// before the program exits. Register it once per program:
+//   const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment<QGuiApplication>);
+template <typename App>
+class QtAppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<App>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[8] = "test";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<App> app_;
+};
