@@ -1,6 +1,6 @@
 #include "store/cruise_data.h"
 
-#include "surface/color.h"
+#include "store/color.h"
 
 namespace {
 

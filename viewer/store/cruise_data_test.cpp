@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "surface/color.h"
+#include "store/color.h"
 
 TEST(Cell, UnsetReadsAsZeroYetDiffersFromAStoredZero) {
     Cell unset;

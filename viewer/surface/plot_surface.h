@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "surface/color.h"
+#include "store/color.h"
 
 // The immediate-mode drawing interface of the profile window, the station map,
 // the data listing and the printer. All coordinates are user units of the last
