@@ -510,9 +510,9 @@ LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const 
         result.ncast = i;
     }
     if (!result.stopped && files.size() > static_cast<std::size_t>(kMaxCast))
-        result.stop(files[kMaxCast], "was not loaded, nor the " + std::to_string(files.size() - kMaxCast - 1) +
-                                         " files after it: a load holds at most " + std::to_string(kMaxCast) +
-                                         " casts, the first " + std::to_string(kMaxCast) + " in name order were loaded");
+        result.stop(files[kMaxCast], "was not loaded, nor were the files after it in name order (" +
+                                         std::to_string(files.size() - kMaxCast) +
+                                         " files in all): a load holds at most " + std::to_string(kMaxCast) + " casts");
     d.ncast = result.ncast;
     return result;
 }

@@ -8,14 +8,17 @@ namespace {
 
 class FakeDialog : public OpenFileDialog {
 public:
-    std::string answer;  // what the user picks; empty = cancel
+    std::vector<std::string> answer;  // what the user picks; empty = cancel
     std::string name = "stale.hdr", filter;
+    bool multi = true;
     void FileName(const std::string& n) override { name = n; }
     std::string FileName() const override { return name; }
     void Filter(const std::string& f) override { filter = f; }
+    void MultiSelect(bool on) override { multi = on; }
     void ShowOpen() override {
-        if (!answer.empty()) name = answer;
+        if (!answer.empty()) name = answer.front();
     }
+    std::vector<std::string> FileNames() const override { return answer.empty() ? std::vector{name} : answer; }
 };
 
 // The dialog shows the reader's filter; a cancel loads nothing (the last chosen
@@ -31,10 +34,25 @@ TEST(OpenFile, CancelLoadsNothingAndAChoiceReachesTheReader) {
     open_and_load(f.viewer, dialog, kSb911Filter, reader);
     EXPECT_EQ(dialog.filter, "Cruise Files (*.hdr)|*.hdr");
     EXPECT_TRUE(loaded.empty());
-    dialog.answer = "/data/tows/header.dat";
+    dialog.answer = {"/data/tows/header.dat"};
     open_and_load(f.viewer, dialog, kBongoFilter, reader);
-    EXPECT_EQ(dialog.filter, "Bongo-SB Files (header.dat)|header.dat");
+    EXPECT_EQ(std::tuple(dialog.filter, dialog.multi), std::tuple("Bongo-SB Files (header.dat)|header.dat", false));
     EXPECT_EQ(loaded, std::vector<std::string>{"/data/tows/header.dat"});
+}
+
+// "CNV casts" allows several files and loads them as one cruise; a cancel loads nothing.
+TEST(OpenFile, CnvCastsAreChosenTogether) {
+    FakeViewer f;
+    setup(f.viewer);
+    FakeDialog dialog;
+    dialog.name = "/stale/x.cnv";
+    quenvar::cnv_Click(f.viewer, dialog);
+    EXPECT_EQ(std::tuple(dialog.filter, dialog.multi, f.filemsg.texts.size()), std::tuple("CNV Files (*.cnv)|*.cnv", true, 0u));
+    dialog.answer = {"/nowhere/b2.cnv", "/nowhere/a1.cnv"};
+    quenvar::cnv_Click(f.viewer, dialog);
+    EXPECT_EQ(f.filemsg.texts, std::vector<std::string>{"Reading: /nowhere/a1.cnv"});
+    ASSERT_EQ(f.alerts.shown.size(), 1u);
+    EXPECT_EQ(f.alerts.shown[0].first, "CNV casts");
 }
 
 }  // namespace
