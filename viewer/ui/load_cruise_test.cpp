@@ -170,4 +170,35 @@ TEST_F(LoadFlow, SamplesLoadWithoutAMessage) {
     EXPECT_EQ(fake.d.castno[35], "035");
 }
 
+// One CNV load: the files in name order as casts 1, 2, ..., ending on cast 1
+// with the report folder of the first; on the command line each run of .cnv
+// files is one load; past 200 files the message says what was left out.
+TEST_F(LoadFlow, CnvCastsLoadAsOneCruise) {
+    const std::string cast = "# name 0 = depSM: d\n# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 1 10 35\n";
+    const std::vector<std::string> files = {folder.write("b/Station_2.cnv", cast), folder.write("a/Station_10.cnv", cast),
+                                            folder.write("c/Station_1.cnv", cast)};
+    readcnv(v, files);
+    EXPECT_EQ(fake.filemsg.texts, (std::vector<std::string>{"Reading: " + files[2], "Reading: " + files[1],
+                                                            "Reading: " + files[0]}));
+    EXPECT_EQ(std::tuple(fake.d.ncast.value(), fake.d.curcast.value(), fake.d.ncol.value(), v.report_folder),
+              std::tuple(3.0, 1.0, 4.0, folder.path("c/")));
+    EXPECT_EQ(fake.quenvar.captions.back(), files[2]);
+    EXPECT_FALSE(fake.filemsg.visible);
+
+    const std::vector<LoadResult> loads =
+        load_files(v, {files[0], folder.write("A.CNV", cast), sb911_cruise(2), files[1]});
+    ASSERT_EQ(loads.size(), 3u);
+    EXPECT_EQ(std::tuple(loads[0].ncast, loads[1].ncast, loads[2].ncast), std::tuple(2, 2, 1));
+    EXPECT_TRUE(fake.alerts.shown.empty());
+
+    std::vector<std::string> many;
+    for (int i = 1; i <= 202; ++i) many.push_back(folder.write("many/s" + std::to_string(1000 + i) + ".cnv", cast));
+    readcnv(v, many);
+    EXPECT_EQ(fake.d.ncast, 200);
+    ASSERT_EQ(fake.alerts.shown.size(), 1u);
+    EXPECT_EQ(fake.alerts.shown[0].second, many[200] + ": was not loaded, nor were the files after it in name order "
+                                           "(2 files in all): a load holds at most 200 casts\n"
+                                           "The load stopped early; casts 1 to 200 are loaded.");
+}
+
 }  // namespace
