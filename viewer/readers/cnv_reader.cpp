@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -462,8 +463,9 @@ bool read_cast(CruiseData& d, int i, const std::string& path, TextSource& src, D
         if (bad(z) || bad(t) || bad(s)) continue;
         const double depth = c.pressure ? unesco_depth(z, latitude) : z;
         if (!(depth >= kShallowest && depth < kDeepest)) {
-            why = "line " + std::to_string(src.line_number()) + ": a depth of " + std::to_string(depth) +
-                  " m lies outside -100 to 12000 m";
+            char text[32];
+            std::snprintf(text, sizeof text, "%.6g", depth);
+            why = "line " + std::to_string(src.line_number()) + ": a depth of " + text + " m lies outside -100 to 12000 m";
             return false;
         }
         const auto optional_value = [&](int col) -> std::optional<double> {

@@ -33,10 +33,9 @@ TEST(TextSource, LineEndsLimitsAndWhatIsRefused) {
         std::string why;
     };
     const Row rows[] = {
-        {"LF", folder.write("lf", "a\nb\n"), {"a", "b"}, ""},
         {"CR", folder.write("cr", "a\rb\r"), {"a", "b"}, ""},
         {"CR LF, a blank line kept", folder.write("crlf", "a\r\n\r\nb\r\n"), {"a", "", "b"}, ""},
-        {"no last line end", folder.write("open", "a\nb"), {"a", "b"}, ""},
+        {"LF, no last line end", folder.write("open", "a\nb"), {"a", "b"}, ""},
         {"Ctrl-Z ends the text", folder.write("ctrlz", "a\nb\x1a\nc\n"), {"a", "b"}, ""},
         {"CR LF across chunks", folder.write("split", split_crlf), {split_crlf.substr(0, (1 << 16) - 1), "b"}, ""},
         {"a line of the longest length", folder.write("longest", longest + "\n"), {longest}, ""},
@@ -44,7 +43,6 @@ TEST(TextSource, LineEndsLimitsAndWhatIsRefused) {
          "line 2 is longer than 1048576 characters"},
         {"a FIFO", folder.path("fifo"), {}, "is not a regular file (a FIFO)"},
         {"a folder", folder.path(""), {}, "is not a regular file (a folder)"},
-        {"missing", folder.path("none"), {}, "cannot be opened: No such file or directory"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -52,12 +50,6 @@ TEST(TextSource, LineEndsLimitsAndWhatIsRefused) {
         EXPECT_EQ(lines_of(row.path, why), row.lines);
         EXPECT_EQ(why, row.why);
     }
-}
-
-TEST(TextSource, QuotedItemIsShortAndPrintable) {
-    EXPECT_EQ(quoted_item("1.2x"), "\"1.2x\"");
-    EXPECT_EQ(quoted_item(std::string_view("a\0\xff", 3)), "\"a\\x00\\xFF\"");
-    EXPECT_EQ(quoted_item(std::string(70, 'z')), "\"" + std::string(64, 'z') + "\"...");
 }
 
 }  // namespace

@@ -255,23 +255,23 @@ TEST(ReportCommand, UsageErrorsAndMissingFiles) {
 
 namespace {
 
-// Exit status of quenvar9 with `args`, without a display or Qt platform.
-int quenvar9(const std::string& args) {
-    const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + std::string(QUENVAR9_BIN) + " " +
-                            args + " >" + ::testing::TempDir() + "quenvar-out.txt 2>&1";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 std::string slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Exit status and output of quenvar9 with `args`, run without a display or Qt platform.
+std::pair<int, std::string> quenvar9(const std::string& args) {
+    const std::string out = ::testing::TempDir() + "quenvar-out.txt";
+    const int status = std::system(
+        ("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " QUENVAR9_BIN " " + args + " >" + out + " 2>&1").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out)};
+}
+
 }  // namespace
 
 // The options are read before Qt starts; an output never replaces an input or
-// a device; "--" ends the options.
+// a FIFO; "--" ends the options.
 TEST(CommandLine, OptionsAndOutputs) {
     const std::string dir = ::testing::TempDir() + "quenvar-cl/";
     std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str());
@@ -280,26 +280,26 @@ TEST(CommandLine, OptionsAndOutputs) {
                           "# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 0.2 20 31\n 2.1 19 32\n 1 0 0\n";
     const std::string hdr = QFileInfo(QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr").absoluteFilePath().toStdString();
     std::filesystem::create_symlink(hdr.substr(0, hdr.size() - 4) + "d002.PRE", dir + "link.csv");
+    ::mkfifo((dir + "fifo.csv").c_str(), 0600);
     const struct { const char* name; std::string args; int status; std::string output; } rows[] = {
         {"unknown option", "--bogus", 2, "quenvar9: unknown option '--bogus'\n\nUsage:"},
         {"version", "--version", 0, "quenvar9 0.1"},
         {"empty output", "--report casts --output '' " + hdr, 2, "quenvar9: --output needs a file name"},
-        {"output without a command", "--output x.pdf " + hdr, 2, "quenvar9: --output goes with"},
         {"the cruise header as output", "--report casts --output " + hdr + " " + hdr, 1,
          "quenvar9: " + hdr + ": is an input of the load; it was not replaced"},
         {"a cast file under another name", "--export csv --output " + dir + "link.csv " + hdr, 1,
          dir + "link.csv: is the same file as the input " + hdr.substr(0, hdr.size() - 4) + "d002.PRE"},
-        {"a device as output", "--export csv --output /dev/null " + hdr, 1, "/dev/null: is not a regular file (a device)"},
+        {"a FIFO as output", "--export csv --output " + dir + "fifo.csv " + hdr, 1, "fifo.csv: is not a regular file (a FIFO)"},
         {"a .cnv after --", "--export csv --output " + dir + "out.csv -- " + cnv, 0, "Wrote " + dir + "out.csv"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(quenvar9(row.args), row.status);
-        EXPECT_NE(slurp(::testing::TempDir() + "quenvar-out.txt").find(row.output), std::string::npos)
-            << slurp(::testing::TempDir() + "quenvar-out.txt");
+        const auto [status, output] = quenvar9(row.args);
+        EXPECT_EQ(status, row.status);
+        EXPECT_NE(output.find(row.output), std::string::npos) << output;
     }
     struct stat st {};
-    EXPECT_TRUE(::stat("/dev/null", &st) == 0 && S_ISCHR(st.st_mode));
+    EXPECT_TRUE(::stat((dir + "fifo.csv").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
     EXPECT_EQ(slurp(hdr).substr(0, 4), "E617");
     // Pressure 0.2 and 2.1 dbar at 41.2 N lie in the 0 m and 2 m bins; the upcast is left out.
     EXPECT_EQ(slurp(dir + "out.csv"),
