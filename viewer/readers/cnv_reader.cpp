@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "readers/number_stream.h"
 #include "readers/pressure_depth.h"
@@ -149,8 +150,9 @@ std::string cast_number(const std::string& path, int place) {
     if (end == std::string::npos) {
         digits = std::to_string(place);
     } else {
-        const std::size_t start = name.find_last_not_of("0123456789", end);
-        digits = name.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+        const std::size_t before = name.find_last_not_of("0123456789", end);
+        const std::size_t from = before == std::string::npos ? 0 : before + 1;
+        digits = name.substr(from, end + 1 - from);
         digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
     }
     return std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
@@ -165,6 +167,13 @@ struct CnvHeader {
     std::optional<std::string> station;
     std::optional<double> bottom;
 };
+
+// The header's position: the NMEA pair, else the "**" pair; nothing without a whole pair.
+std::optional<std::pair<Angle, Angle>> position_of(const CnvHeader& h) {
+    if (h.nmea_lat && h.nmea_lon) return std::pair(*h.nmea_lat, *h.nmea_lon);
+    if (h.user_lat && h.user_lon) return std::pair(*h.user_lat, *h.user_lon);
+    return std::nullopt;
+}
 
 // One header line into `h`; false with `why` for a line the load cannot go on with.
 bool read_header_line(std::string_view line, int line_number, CnvHeader& h, std::string& why) {
@@ -384,16 +393,15 @@ private:
 };
 
 void store_header(CruiseData& d, int i, const CnvHeader& h, const std::string& path, int place) {
-    const std::optional<Angle> lat = h.nmea_lat && h.nmea_lon ? h.nmea_lat : h.user_lat;
-    const std::optional<Angle> lon = h.nmea_lat && h.nmea_lon ? h.nmea_lon : h.user_lon;
-    if (lat && lon) {
-        const double ns = lat->positive ? 1 : -1, ew = lon->positive ? -1 : 1;  // store: north and west
-        d.latdeg[i] = ns * lat->degrees;
-        d.latmin[i] = ns * lat->minutes;
-        d.lat[i] = ns * (lat->degrees + lat->minutes / 60);
-        d.londeg[i] = ew * lon->degrees;
-        d.lonmin[i] = ew * lon->minutes;
-        d.lon[i] = ew * (lon->degrees + lon->minutes / 60);
+    if (const auto position = position_of(h)) {
+        const auto& [lat, lon] = *position;
+        const double ns = lat.positive ? 1 : -1, ew = lon.positive ? -1 : 1;  // store: north and west
+        d.latdeg[i] = ns * lat.degrees;
+        d.latmin[i] = ns * lat.minutes;
+        d.lat[i] = ns * (lat.degrees + lat.minutes / 60);
+        d.londeg[i] = ew * lon.degrees;
+        d.lonmin[i] = ew * lon.minutes;
+        d.lon[i] = ew * (lon.degrees + lon.minutes / 60);
     } else {
         for (CruiseData::CastCells* c : {&d.latdeg, &d.latmin, &d.lat, &d.londeg, &d.lonmin, &d.lon}) (*c)[i].reset();
     }
@@ -432,9 +440,9 @@ bool read_cast(CruiseData& d, int i, const std::string& path, TextSource& src, D
     Columns c;
     if (!choose_columns(h.names, c, why)) return false;
 
-    const bool has_position = (h.nmea_lat && h.nmea_lon) || (h.user_lat && h.user_lon);
-    const std::optional<Angle>& lat = h.nmea_lat && h.nmea_lon ? h.nmea_lat : h.user_lat;
-    const double latitude = has_position ? (lat->positive ? 1 : -1) * (lat->degrees + lat->minutes / 60) : 45;
+    const auto position = position_of(h);
+    const Angle& lat = position ? position->first : Angle{45, 0, true};  // pressure to depth at 45 without one
+    const double latitude = (lat.positive ? 1 : -1) * (lat.degrees + lat.minutes / 60);
     const std::size_t ncols = h.names.size();
     std::vector<double> x(ncols);
     const auto bad = [&](double v) { return h.bad_flag && v == *h.bad_flag; };
