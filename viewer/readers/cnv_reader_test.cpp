@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "readers/pressure_depth.h"
-#include "readers/scratch_folder.h"
+#include "testing/scratch_folder.h"
 #include "readers/sigma_t.h"
 
 namespace {

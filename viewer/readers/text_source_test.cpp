@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "readers/scratch_folder.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 

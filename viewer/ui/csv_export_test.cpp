@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "readers/scratch_folder.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 

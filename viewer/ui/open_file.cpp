@@ -9,7 +9,8 @@ void open_and_load(Viewer& v, OpenFileDialog& cmdgetdata, const std::string& fil
     cmdgetdata.ShowOpen();
     const std::string path = cmdgetdata.FileName();
     if (path.empty()) return;  // cancelled
-    reader(v, path);
+    // The load tells the user what went wrong; nothing is left to do here.
+    (void)reader(v, path);
 }
 
 namespace quenvar {
@@ -24,7 +25,7 @@ void cnv_Click(Viewer& v, OpenFileDialog& cmdgetdata) {
     cmdgetdata.MultiSelect(true);
     cmdgetdata.ShowOpen();
     if (cmdgetdata.FileName().empty()) return;  // cancelled
-    readcnv(v, cmdgetdata.FileNames());
+    (void)readcnv(v, cmdgetdata.FileNames());  // the load tells the user of its problems
 }
 
 }  // namespace quenvar

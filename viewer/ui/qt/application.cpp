@@ -3,16 +3,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 
-#include "print/cast_report.h"
-#include "print/station_plot.h"
 #include "ui/csv_export.h"
 #include "ui/limits.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
 #include "ui/open_file.h"
 #include "ui/profile_plot.h"
+#include "ui/reports.h"
 #include "ui/station_map.h"
 
 ViewerPaths default_paths() {
@@ -21,20 +19,8 @@ ViewerPaths default_paths() {
             QDir(QDir::tempPath()).filePath("test.dat").toStdString()};
 }
 
-namespace {
-
-// Every window's font: the platform's sans-serif UI font, 8.25 points, bold.
-QFont window_font() {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
-}
-
-}  // namespace
-
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {
-    QApplication::setFont(window_font());  // every window, before the companions lay out their captions
+    QApplication::setFont(ImageSurface::default_font());  // every window, before the companions lay out their captions
     info_ = new InfoPanel(&main_);
     lister_ = new ListerPanel(&main_);
     stations_ = new StationsPanel(&main_);
@@ -64,7 +50,8 @@ void QuenvarApp::wire() {
     main_.on_close = [] { QApplication::quit(); };
     main_.on_key_down = handler([&v](int code, int shift) { quenvar::Form_KeyDown(v, code, shift); });
     main_.view()->on_resize = handler([&v] { quenvar::Form_Resize(v); });
-    stations_->connect_events(handler([&v] { Stations::Form_Resize(v); }),
+    // A coastline that cannot be drawn was told at the load; a resize meets the same fault.
+    stations_->connect_events(handler([&v] { (void)Stations::Form_Resize(v); }),
                               handler([&v](int button, int shift, double x, double y) {
                                   Stations::Form_MouseDown(v, button, shift, x, y);
                               }));
@@ -88,6 +75,6 @@ void QuenvarApp::start(const QStringList& files) {
     main_.activateWindow();
     std::vector<std::string> paths;
     for (const QString& f : files) paths.push_back(QFileInfo(f).absoluteFilePath().toStdString());
-    load_files(*viewer_, paths);
+    (void)load_files(*viewer_, paths);  // each load tells the user of its problems
     refresh();
 }

@@ -7,12 +7,12 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "print/report.h"
 #include "readers/text_source.h"
 #include "ui/csv_export.h"
+#include "ui/reports.h"
 #include "ui/load_cruise.h"
 #include "ui/open_file.h"
-#include "ui/pdf_printer.h"
+#include "ui/qt/pdf_printer.h"
 #include "ui/profile_plot.h"
 #include "ui/qt/headless_windows.h"
 #include "ui/qt/application.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "print/report.h"
+#include "ui/reports.h"
 
 // What the command line asks for. Parsed before any window or platform
 // exists, so a mistake costs no display.
