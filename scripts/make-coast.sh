@@ -14,7 +14,7 @@
 #   (other resolutions: gmt-gshhg-full for RES=f, gmt-gshhg-low for RES=i,l,c)
 #   python3 (standard library only)
 # The files in the repository were made with gmt 6.4.0+dfsg-2,
-# gmt-gshhg-high 2.3.7-6 and python3 3.11; the same versions give the same
+# gmt-gshhg-high 2.3.7-6 and python3 3.11.2 (Debian); the same versions give the same
 # bytes.
 #
 # Usage:  sh make-coast.sh [OUTDIR]        (default: viewer/data of this repository)
