@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "readers/scratch_folder.h"
+#include "testing/scratch_folder.h"
 #include "readers/sigma_t.h"
 
 namespace {
@@ -100,7 +100,7 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
         const int j = std::min(static_cast<int>(row.depths.size()), 500);
         ASSERT_LE(r.issues.size(), 1u);
         EXPECT_EQ(r.issues.empty() ? "" : r.issues[0].what,
-                  j < int(row.depths.size()) ? "holds more than 500 scans; the first 500 of the recording were kept"
+                  j < int(row.depths.size()) ? "holds more than 500 scans; the first 500 were kept"
                                              : "");
         ASSERT_EQ(r.tows.size(), 1u);
         EXPECT_EQ(std::tuple(r.tows[0].j, r.tows[0].k, r.tows[0].m), std::tuple(j, row.k, row.npts));

@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "readers/scratch_folder.h"
+#include "testing/scratch_folder.h"
 #include "readers/sigma_t.h"
 
 namespace {
