@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -161,7 +162,18 @@ TEST_F(LoadFlow, DiagnosticFileOnFailures) {
     EXPECT_FALSE(readbongo(v, folder.write("header.dat", bongo_record("7  ") + "\n")).stopped);
     EXPECT_EQ(fake.d.ncast, 51);
     ASSERT_EQ(fake.alerts.shown.size(), 1u);
-    EXPECT_EQ(fake.alerts.shown[0].second, v.paths.diagnostic + ": the diagnostic file could not be written");
+    EXPECT_EQ(fake.alerts.shown[0].second,
+              v.paths.diagnostic + ": the diagnostic file could not be written: No such file or directory");
+
+    // A link planted in its place is not followed: its target stays whole.
+    folder.write("victim", "precious\n");
+    v.paths.diagnostic = folder.path("link.dat");
+    std::filesystem::create_symlink(folder.path("victim"), v.paths.diagnostic);
+    fake.alerts.shown.clear();
+    EXPECT_FALSE(readbongo(v, folder.path("header.dat")).stopped);
+    EXPECT_EQ(read_all(folder.path("victim")), "precious\n");
+    ASSERT_EQ(fake.alerts.shown.size(), 1u);
+    EXPECT_NE(fake.alerts.shown[0].second.find("symbolic link"), std::string::npos);
 }
 
 // The order `make run` opens them in: the SB911 cruise, then the tows, which
