@@ -65,16 +65,6 @@ TEST(Drawcast, DrawThenErase) {
               std::tuple(1u, 0u, 0u));
 }
 
-// Before any load the resize on first show clears to white and draws the
-// frame; cast 0, which holds nothing, titles the window with its empty path.
-TEST(FormResize, BeforeAnyLoadDrawsTheFrameOnly) {
-    FakeViewer f;
-    quenvar::Form_Resize(f.viewer);
-    EXPECT_EQ(std::pair(f.quenvar.plot.calls().at(0).op, f.quenvar.plot.BackColor()), std::pair(Op::Cls, QBColor(15)));
-    EXPECT_EQ(f.quenvar.plot.of(Op::Line).size(), 4u * 21 + 40);
-    EXPECT_EQ(std::tuple(f.quenvar.captions, f.info.fields.size()), std::tuple(std::vector<std::string>{""}, 6u));
-}
-
 TEST(FormKeyDown, StepsWithWrapAround) {
     struct Row { const char* name; int ncast, from, key, shift, to; };
     const Row rows[] = {
@@ -107,11 +97,10 @@ TEST(FormKeyDown, StepsWithWrapAround) {
 // Callers pass curcast or -curcast; anything past the store draws nothing rather than throw.
 TEST(Drawcast, CastOutsideTheStoreDrawsNothing) {
     FakeViewer f;
-    for (int cur : {1, kMaxCast + 1})
-        for (int p : {kMaxCast + 1, -(kMaxCast + 1)}) {
-            f.d.curcast = cur;
-            EXPECT_NO_THROW(drawcast(f.viewer, p));
-        }
+    for (auto [cur, p] : {std::pair{1, kMaxCast + 1}, {1, -(kMaxCast + 1)}, {kMaxCast + 1, kMaxCast + 1}}) {
+        f.d.curcast = cur;
+        EXPECT_NO_THROW(drawcast(f.viewer, p));
+    }
     EXPECT_TRUE(f.Stations.map.calls().empty() && f.quenvar.plot.calls().empty());
 }
 

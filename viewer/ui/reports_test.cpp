@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "testing/fake_windows.h"
@@ -22,28 +23,38 @@ struct Reports : FakeViewer {
         }
         d.ncast = n, d.curcast = current;
     }
-    // The page calls of the last job, in order.
-    std::vector<Op> pages() const {
-        std::vector<Op> out;
-        for (const auto& c : printer.jobs.back().second.calls())
-            if (c.op == Op::Scale || c.op == Op::NewPage || c.op == Op::EndDoc) out.push_back(c.op);
-        return out;
+    // The last job's path, its page breaks, and its last call.
+    std::tuple<std::string, std::size_t, Op> job() const {
+        const auto& [path, page] = printer.jobs.back();
+        return {path, page.of(Op::NewPage).size(), page.calls().back().op};
     }
 };
 
 // One job, a page a cast; filemsg names each cast while it is laid out, then
-// hides; the current cast is drawn again at the end. With no cast nothing is written.
-TEST(Reports, CastReportJob) {
+// hides; the current cast is drawn again at the end. A job the printer could
+// not write is told; with no cast nothing is written. The station plot says
+// when it had no coastline.
+TEST(Reports, PrintJobs) {
     Reports f(3, 2);
     print_casts(f.viewer, 1);
-    EXPECT_EQ(f.printer.jobs.back().first, "/cruise/casts.pdf");
-    EXPECT_EQ(f.pages(), (std::vector{Op::Scale, Op::NewPage, Op::Scale, Op::NewPage, Op::Scale, Op::EndDoc}));
+    EXPECT_EQ(f.job(), std::tuple("/cruise/casts.pdf", 2u, Op::EndDoc));
     EXPECT_EQ(f.filemsg.texts, (Strings{"  Printing cast 001", "  Printing cast 002", "  Printing cast 003"}));
     EXPECT_EQ(std::tuple(f.filemsg.visible, f.quenvar.statuses.back(), f.quenvar.captions.back()),
               std::tuple(false, "Wrote /cruise/casts.pdf", "/cruise/002.PRE"));
     print_casts(f.viewer, 0);
-    EXPECT_EQ(std::pair(f.printer.jobs.back().first, f.pages()),
-              std::pair(std::string("/cruise/cast-002.pdf"), std::vector{Op::Scale, Op::EndDoc}));
+    EXPECT_EQ(f.job(), std::tuple("/cruise/cast-002.pdf", 0u, Op::EndDoc));
+    f.printer.fail = "disk full";
+    EXPECT_FALSE(print_casts(f.viewer, 0, "/out/cast.pdf"));
+    EXPECT_EQ(f.quenvar.statuses.back(), "Could not write /out/cast.pdf: disk full");
+    f.printer.fail.clear();
+
+    f.filemsg.texts.clear(), f.quenvar.captions.clear();
+    EXPECT_TRUE(staprint(f.viewer, true, "/out/track.pdf"));
+    EXPECT_EQ(f.job(), std::tuple("/out/track.pdf", 0u, Op::EndDoc));
+    EXPECT_EQ(std::tuple(f.filemsg.texts, f.filemsg.visible, f.quenvar.captions),
+              std::tuple(Strings{"   Printing plot of cast locations"}, false, Strings{"/cruise/002.PRE"}));
+    EXPECT_EQ(f.quenvar.statuses.back().rfind("Wrote /out/track.pdf (no coastline, /no/such/coast.bln: ", 0), 0u)
+        << f.quenvar.statuses.back();
 
     Reports none(0, 0);
     EXPECT_FALSE(print_casts(none.viewer, 1, "x.pdf"));
@@ -51,19 +62,8 @@ TEST(Reports, CastReportJob) {
     EXPECT_EQ(none.quenvar.statuses, Strings{"No casts to print"});
 }
 
-TEST(Reports, StationPlotJobTellsAMissingCoastline) {
-    Reports f(1, 1);
-    EXPECT_TRUE(staprint(f.viewer, true, "/out/track.pdf"));
-    EXPECT_EQ(std::tuple(f.printer.jobs.back().first, f.pages().back(), f.filemsg.texts, f.filemsg.visible),
-              std::tuple("/out/track.pdf", Op::EndDoc, Strings{"   Printing plot of cast locations"}, false));
-    EXPECT_EQ(f.quenvar.statuses.back().rfind("Wrote /out/track.pdf (no coastline, /no/such/coast.bln: ", 0), 0u)
-        << f.quenvar.statuses.back();
-    EXPECT_EQ(f.quenvar.captions.back(), "/cruise/001.PRE") << "the current cast drawn again";
-}
-
-// A cast number never leads the file out of the report folder; a job the
-// printer could not write is told.
-TEST(Reports, PathsAndAFailedJob) {
+// A cast number never leads the file out of the report folder.
+TEST(Reports, Paths) {
     struct Row { const char* folder; Report kind; const char* castno; const char* path; };
     const Row rows[] = {
         {"", Report::stations, "", "stations.pdf"},   {"/data/c1/", Report::track, "", "/data/c1/track.pdf"},
@@ -74,13 +74,8 @@ TEST(Reports, PathsAndAFailedJob) {
     for (const Row& row : rows) {
         f.viewer.report_folder = row.folder;
         f.d.castno[4] = row.castno;
-        EXPECT_EQ(report_path(f.viewer, row.kind), row.path);
+        EXPECT_EQ(report_path(f.viewer, row.kind), row.path) << "cast number '" << row.castno << "'";
     }
-    f.printer.fail = "disk full";
-    f.d.castno[4] = "004";
-    EXPECT_FALSE(print_report(f.viewer, Report::cast));
-    EXPECT_EQ(f.printer.jobs.back().first, "/d/cast-004.pdf");
-    EXPECT_EQ(f.quenvar.statuses.back(), "Could not write /d/cast-004.pdf: disk full");
 }
 
 }  // namespace

@@ -15,9 +15,7 @@ using Op = RecordingSurface::Op;
 constexpr Color kCyan = QBColor(11);
 constexpr Color kWhite = rgb(255, 255, 255);  // the fake map's BackColor
 
-struct Pos {
-    double lon, lat;  // degrees west, north
-};
+struct Pos { double lon, lat; };  // degrees west, north
 
 const ScratchFolder& scratch() {
     static const ScratchFolder folder;
@@ -44,8 +42,7 @@ TEST(Stamap, DrawsMarkersThenCoastlineAndResizeRedrawsTheCurrentCast) {
     Cruise f(casts, 2);
     const Color text = f.Stations.map.ForeColor();
     EXPECT_TRUE(stamap(f.viewer).ok());
-    EXPECT_TRUE(f.Stations.visible);
-    EXPECT_DOUBLE_EQ(f.Stations.height, 4575 * 0.64) << "outer height 0.64 of the outer width";
+    EXPECT_EQ(std::pair(f.Stations.visible, f.Stations.height), std::pair(true, 4575 * 0.64)) << "0.64 of the width";
     const auto& calls = f.Stations.map.calls();
     ASSERT_EQ(calls.size(), 1u + 4 + 2);
     EXPECT_EQ(std::tuple(calls[0].op, calls[0].a, calls[0].b, calls[0].c, calls[0].d),
@@ -56,7 +53,6 @@ TEST(Stamap, DrawsMarkersThenCoastlineAndResizeRedrawsTheCurrentCast) {
                   std::tuple(Op::Circle, casts[i].lon, casts[i].lat, 0.08, QBColor(4), kWhite, kFillSolid));
     }
     for (int k = 5; k < 7; ++k) EXPECT_TRUE(calls[k].op == Op::Line && calls[k].state.fore == text);
-    EXPECT_EQ(f.Stations.map.ForeColor(), text);
 
     f.Stations.map.clear();
     EXPECT_TRUE(Stations::Form_Resize(f.viewer).ok());
