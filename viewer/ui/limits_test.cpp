@@ -55,8 +55,8 @@ TEST(LimitOk, AcceptedPairIsStoredWholeAndRedrawn) {
     const RecordingSurface& s = f.quenvar.plot;
     EXPECT_EQ(std::tuple(s.calls().at(0).op, s.texts().at(1), s.texts().at(2)),
               std::tuple(RecordingSurface::Op::Cls, "4.0", "10.0"));
-    const auto last = s.of(RecordingSurface::Op::Line).back();
-    EXPECT_EQ(std::pair(last.a, last.b), std::pair(50.0, 50.0)) << "the cast at the new limits";
+    const auto end = last(s.of(RecordingSurface::Op::Line));
+    EXPECT_EQ(std::pair(end.a, end.b), std::pair(50.0, 50.0)) << "the cast at the new limits";
 }
 
 // Pressed twice: the first refusal sets the bars to their ends, 30 over -2,

@@ -69,7 +69,7 @@ TEST_F(LoadFlow, StoppedLoadKeepsItsCastsThenNamesEachFileInOneMessage) {
                                            "Reading: " + folder.path("CRUISEd003.PRE")}));
     EXPECT_EQ(std::tuple(fake.filemsg.visible, fake.d.ncast.value(), fake.d.curcast.value(), fake.d.npts[2].value()),
               std::tuple(false, 2.0, 1.0, 500.0));
-    EXPECT_EQ(fake.quenvar.captions.back(), folder.path("CRUISEd001.PRE")) << "cast 1 drawn";
+    EXPECT_EQ(last(fake.quenvar.captions), folder.path("CRUISEd001.PRE")) << "cast 1 drawn";
     ASSERT_EQ(fake.alerts.shown.size(), 1u);
     EXPECT_EQ(fake.alerts.shown[0].first, "SB911 data");
     EXPECT_EQ(fake.alerts.shown[0].second,
@@ -114,7 +114,7 @@ TEST_F(LoadFlow, BongoLoadWritesTheDiagnosticFileAndEndsOnCastFiftyOne) {
     EXPECT_FALSE(readbongo(v, header).stopped);
     EXPECT_EQ(std::tuple(fake.d.ncast.value(), fake.d.curcast.value(), fake.filemsg.visible, fake.alerts.shown.size()),
               std::tuple(52.0, 51.0, false, 0u));
-    EXPECT_EQ(fake.filemsg.texts.back(), "Reading: " + folder.path("tows/SBE012.asc"));
+    EXPECT_EQ(last(fake.filemsg.texts), "Reading: " + folder.path("tows/SBE012.asc"));
     EXPECT_EQ(read_all(folder.path("test.dat")), " 1.5  20.1  31.9\n 3\n 2  19.5  32\nk: 2\nm: 2\n"
                                                  " 1  20 -1.25\n 2\n .5  20  31\nk: 1\nm: 2\n");
     EXPECT_TRUE(readbongo(v, folder.path("nowhere/header.dat")).stopped);

@@ -47,7 +47,7 @@ TEST(Drawcast, DrawThenErase) {
     const auto mark = f.Stations.map.calls().at(0);
     EXPECT_EQ(std::tuple(mark.op, mark.a, mark.b, mark.c, mark.state.fore, mark.state.fill),
               std::tuple(Op::Circle, 70.5, 41.25, 0.08, QBColor(4), QBColor(11)));
-    EXPECT_EQ(std::tuple(f.quenvar.captions.back(), f.info.fields[InfoField::labsta], f.lister.scroll.Max(), nested),
+    EXPECT_EQ(std::tuple(last(f.quenvar.captions), f.info.fields[InfoField::labsta], f.lister.scroll.Max(), nested),
               std::tuple("/cruise/c1.PRE", "001", 3, std::vector<int>{3}));
     const auto texts = f.lister.list.texts();
     ASSERT_EQ(texts.size(), 4u);  // scan 3 alone, then scans 1 to 3

@@ -25,8 +25,8 @@ struct Reports : FakeViewer {
     }
     // The last job's path, its page breaks, and its last call.
     std::tuple<std::string, std::size_t, Op> job() const {
-        const auto& [path, page] = printer.jobs.back();
-        return {path, page.of(Op::NewPage).size(), page.calls().back().op};
+        const auto& [path, page] = last(printer.jobs);
+        return {path, page.of(Op::NewPage).size(), last(page.calls()).op};
     }
 };
 
@@ -39,13 +39,13 @@ TEST(Reports, PrintJobs) {
     print_casts(f.viewer, 1);
     EXPECT_EQ(f.job(), std::tuple("/cruise/casts.pdf", 2u, Op::EndDoc));
     EXPECT_EQ(f.filemsg.texts, (Strings{"  Printing cast 001", "  Printing cast 002", "  Printing cast 003"}));
-    EXPECT_EQ(std::tuple(f.filemsg.visible, f.quenvar.statuses.back(), f.quenvar.captions.back()),
+    EXPECT_EQ(std::tuple(f.filemsg.visible, last(f.quenvar.statuses), last(f.quenvar.captions)),
               std::tuple(false, "Wrote /cruise/casts.pdf", "/cruise/002.PRE"));
     print_casts(f.viewer, 0);
     EXPECT_EQ(f.job(), std::tuple("/cruise/cast-002.pdf", 0u, Op::EndDoc));
     f.printer.fail = "disk full";
     EXPECT_FALSE(print_casts(f.viewer, 0, "/out/cast.pdf"));
-    EXPECT_EQ(f.quenvar.statuses.back(), "Could not write /out/cast.pdf: disk full");
+    EXPECT_EQ(last(f.quenvar.statuses), "Could not write /out/cast.pdf: disk full");
     f.printer.fail.clear();
 
     f.filemsg.texts.clear(), f.quenvar.captions.clear();
@@ -53,8 +53,8 @@ TEST(Reports, PrintJobs) {
     EXPECT_EQ(f.job(), std::tuple("/out/track.pdf", 0u, Op::EndDoc));
     EXPECT_EQ(std::tuple(f.filemsg.texts, f.filemsg.visible, f.quenvar.captions),
               std::tuple(Strings{"   Printing plot of cast locations"}, false, Strings{"/cruise/002.PRE"}));
-    EXPECT_EQ(f.quenvar.statuses.back().rfind("Wrote /out/track.pdf (no coastline, /no/such/coast.bln: ", 0), 0u)
-        << f.quenvar.statuses.back();
+    EXPECT_EQ(last(f.quenvar.statuses).rfind("Wrote /out/track.pdf (no coastline, /no/such/coast.bln: ", 0), 0u)
+        << last(f.quenvar.statuses);
 
     Reports none(0, 0);
     EXPECT_FALSE(print_casts(none.viewer, 1, "x.pdf"));

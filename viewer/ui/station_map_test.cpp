@@ -56,6 +56,7 @@ TEST(Stamap, DrawsMarkersThenCoastlineAndResizeRedrawsTheCurrentCast) {
 
     f.Stations.map.clear();
     EXPECT_TRUE(Stations::Form_Resize(f.viewer).ok());
+    ASSERT_FALSE(calls.empty());
     EXPECT_EQ(std::tuple(calls.front().op, calls.back().op, calls.back().a, calls.back().state.fill),
               std::tuple(Op::Cls, Op::Circle, 69.0, kCyan));
     EXPECT_EQ(f.circles().size(), 5u);
