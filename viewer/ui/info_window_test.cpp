@@ -12,10 +12,10 @@ namespace {
 using enum InfoField;
 using Fields = std::map<InfoField, std::string>;
 
-// Cast 3 at 41 deg 30.5' N, 70 deg 12.3' W on 1999-05-12, 14.5 h, 85 m (the
-// worked example), then with the values the patterns treat oddly: whole
-// minutes keep the point, hour 0 is a lone point, depth 0 and month 0 empty.
-TEST(Showinfo, WorkedExampleAndPatternQuirks) {
+// Cast 3 at 41 deg 30.5' N, 70 deg 12.3' W on 1999-05-12, 14.5 h, 85 m, then
+// with the values the patterns treat oddly: whole minutes keep the point, hour
+// 0 is a lone point, depth 0 and month 0 empty.
+TEST(Showinfo, WorkedExamplePatternQuirksAndTheEmptyCastZero) {
     FakeViewer f;
     CruiseData& d = f.d;
     d.castno[3] = "007";
@@ -29,11 +29,8 @@ TEST(Showinfo, WorkedExampleAndPatternQuirks) {
     showinfo(f.viewer);
     EXPECT_EQ(f.info.fields, (Fields{{labsta, "007"}, {lablat, " 41 30. N"}, {lablong, "70 .4 W"},
                                      {labdate, "99\\\\30"}, {labhour, "."}, {labbot, ""}}));
-}
-
-// Before any load curcast is unset and reads as cast 0, which holds nothing.
-TEST(Showinfo, BeforeAnyLoadFillsFromTheEmptyCastZero) {
-    FakeViewer f;
+    // Before any load curcast is unset and reads as cast 0, which holds nothing.
+    d.curcast.reset();
     showinfo(f.viewer);
     EXPECT_EQ(f.info.fields, (Fields{{labsta, ""}, {lablat, "  . N"}, {lablong, " . W"}, {labdate, "\\\\"},
                                      {labhour, "."}, {labbot, ""}}));
