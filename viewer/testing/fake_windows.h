@@ -13,9 +13,7 @@
 // The last item kept, or an empty one when none was, so that a test fails
 // rather than crashes when a routine did nothing.
 template <typename T>
-T last(const std::vector<T>& items) {
-    return items.empty() ? T{} : items.back();
-}
+T last(const std::vector<T>& items) { return items.empty() ? T{} : items.back(); }
 
 struct FakeProfileWindow : ProfileWindow {
     RecordingSurface plot{rgb(192, 255, 255), 0};
