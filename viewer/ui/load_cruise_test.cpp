@@ -136,7 +136,7 @@ TEST_F(LoadFlow, BongoLoadWritesTheDiagnosticFileAndEndsOnCastFiftyOne) {
     v.paths.diagnostic = folder.path("link.dat");
     std::filesystem::create_symlink(folder.path("victim"), v.paths.diagnostic);
     fake.alerts.shown.clear();
-    EXPECT_FALSE(readbongo(v, folder.path("header.dat")).stopped);
+    EXPECT_FALSE(readbongo(v, header).stopped);
     EXPECT_EQ(read_all(folder.path("victim")), "precious\n");
     ASSERT_EQ(fake.alerts.shown.size(), 1u);
     EXPECT_NE(fake.alerts.shown[0].second.find("symbolic link"), std::string::npos);
