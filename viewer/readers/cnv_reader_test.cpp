@@ -55,10 +55,8 @@ TEST(CnvReader, HeaderForms) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CruiseData d;
-        const std::string path = folder.write(row.file, cnv(row.header, kDts, " 1 10 35\n"));
-        ASSERT_FALSE(read_cnv(d, {path}).stopped);
+        ASSERT_FALSE(read_cnv(d, {folder.write(row.file, cnv(row.header, kDts, " 1 10 35\n"))}).stopped);
         EXPECT_EQ(header_entries(d), row.entries);
-        EXPECT_EQ(d.castfile[1], path);
     }
 }
 

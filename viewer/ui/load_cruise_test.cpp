@@ -156,8 +156,7 @@ TEST_F(LoadFlow, CnvCastsLoadAsOneCruise) {
               std::tuple(3.0, 1.0, 4.0, folder.path("c/")));
     EXPECT_EQ(fake.quenvar.captions.back(), files[2]);
 
-    const std::vector<LoadResult> loads =
-        load_files(v, {files[0], folder.write("A.CNV", cast), sb911_cruise({"001", "002"}), files[1]});
+    const auto loads = load_files(v, {files[0], folder.write("A.CNV", cast), sb911_cruise({"001", "002"}), files[1]});
     EXPECT_EQ(std::tuple(loads.size(), loads.at(0).ncast, loads.at(1).ncast, loads.at(2).ncast), std::tuple(3u, 2, 2, 1));
     EXPECT_TRUE(fake.alerts.shown.empty());
 

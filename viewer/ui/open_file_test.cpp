@@ -44,7 +44,6 @@ TEST(OpenFile, CancelLoadsNothingAndAChoiceReachesTheReader) {
 // "CNV casts" allows several files and loads them as one cruise; a cancel loads nothing.
 TEST(OpenFile, CnvCastsAreChosenTogether) {
     FakeViewer f;
-    setup(f.viewer);
     Dialog dialog;
     quenvar::cnv_Click(f.viewer, dialog);
     EXPECT_EQ(std::tuple(dialog.filter, dialog.multi, f.filemsg.texts.size()), std::tuple("CNV Files (*.cnv)|*.cnv", true, 0u));
