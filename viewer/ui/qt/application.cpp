@@ -32,8 +32,9 @@ QFont window_font() {
 
 }  // namespace
 
+QuenvarApp::WindowFont::WindowFont() { QApplication::setFont(window_font()); }
+
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {
-    QApplication::setFont(window_font());  // every window, before the companions lay out their captions
     info_ = new InfoPanel(&main_);
     lister_ = new ListerPanel(&main_);
     stations_ = new StationsPanel(&main_);

@@ -57,6 +57,11 @@ private:
         };
     }
 
+    // The windows' font, set for the whole application before any window is
+    // made, so that each lays out in the font it shows.
+    struct WindowFont {
+        WindowFont();
+    } font_;
     CruiseData d_;
     MainWindow main_;
     InfoPanel* info_;

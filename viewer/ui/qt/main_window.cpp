@@ -81,11 +81,12 @@ void MainWindow::status(const std::string& text) {
 void MainWindow::place_status() {
     QMenuBar* bar = menuBar();
     const int gap = bar->fontMetrics().averageCharWidth() * 2;
-    const int left = bar->actionGeometry(actions_.at("Quit")).right() + 1 + gap;
-    const int width = qMax(0, bar->width() - left - gap / 2);
+    const QRect quit = bar->actionGeometry(actions_.at("Quit"));  // empty when the bar is too narrow to show it
+    const int left = quit.right() + 1 + gap;
+    const int width = quit.isEmpty() ? 0 : qMax(0, bar->width() - left - gap / 2);
     status_->setText(status_->fontMetrics().elidedText(status_text_, Qt::ElideLeft, width));
     status_->setGeometry(left, 0, width, bar->height());
-    status_->setVisible(!status_text_.isEmpty());
+    status_->setVisible(width > 0 && !status_text_.isEmpty());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
