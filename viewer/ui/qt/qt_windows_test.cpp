@@ -193,13 +193,7 @@ TEST(QtWindows, LimitBarsStepByTheVariableShownAndTakeFocus) {
     app.start();
     settle();
     LimitBox& box = app.limitbox();
-    struct Row {
-        const char* name;
-        const char* menu;
-        bool max_bar;
-        Qt::Key key;
-        int value;
-    };
+    struct Row { const char* name; const char* menu; bool max_bar; Qt::Key key; int value; };
     const Row rows[] = {
         {"depth first, min up", "depth", false, Qt::Key_Up, 5},
         {"depth, max down", "depth", true, Qt::Key_Down, 95},
@@ -230,17 +224,6 @@ TEST(QtWindows, LimitBarsStepByTheVariableShownAndTakeFocus) {
     EXPECT_FALSE(box.isVisible());
 }
 
-TEST(QtWindows, ClosingTheMapHidesIt) {
-    QuenvarApp app(test_paths());
-    app.start({QString::fromStdString(kSb911)});
-    settle();
-    ASSERT_TRUE(app.stations().isVisible());
-    app.stations().close();
-    EXPECT_FALSE(app.stations().isVisible());
-    app.stations().Visible(true);
-    EXPECT_TRUE(app.stations().isVisible());
-}
-
 // Quit and closing the main window end the event loop every time. The toolkit
 // asks windows to close in an order that follows their addresses, so earlier
 // viewers stay alive to move later ones around.
@@ -260,8 +243,8 @@ TEST(QtWindows, QuitEndsTheProgramEveryTime) {
 }
 
 // The companion windows resize; the listing fills its window again from the
-// scroll bar's value, under its heading.
-TEST(QtWindows, CompanionWindowsResize) {
+// scroll bar's value, under its heading. Closing the map hides it.
+TEST(QtWindows, CompanionWindowsResizeAndClose) {
     QuenvarApp app(test_paths());
     app.start({QString::fromStdString(kSb911)});
     settle();
@@ -285,36 +268,24 @@ TEST(QtWindows, CompanionWindowsResize) {
     EXPECT_GT(ink(1, 1.9), 0) << "heading";
     EXPECT_GT(ink(1.9, 2.7), 0) << "first row";
     EXPECT_EQ(ink(2.9, 8), 0) << "rows past the last scan";
+
+    app.stations().close();
+    EXPECT_FALSE(app.stations().isVisible());
+    app.stations().Visible(true);
+    EXPECT_TRUE(app.stations().isVisible());
 }
 
-// The file a report wrote is named where no window of the default layout
-// covers it, outside the drawing area, which keeps its laid-out height.
-TEST(QtWindows, ReportResultStaysInView) {
-    QuenvarApp app(test_paths());
-    app.start();
-    settle();
-    app.viewer().report_folder = ::testing::TempDir() + "a-folder-name-long-enough-to-lose-its-start";
-    std::filesystem::create_directories(app.viewer().report_folder);
-    app.main_window().action("staplt")->trigger();
-    const QLabel* status = app.main_window().status_line();
-    ASSERT_TRUE(status->isVisible());
-    EXPECT_TRUE(status->text().startsWith(QChar(0x2026)) && status->text().endsWith("stations.pdf"));
-    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->width());
-    const QRect shown(status->mapToGlobal(QPoint(0, 0)), status->size());
-    SurfaceWidget* view = app.main_window().view();
-    EXPECT_EQ(view->height(), twips_to_px(4320, view));
-    for (QWidget* w : std::initializer_list<QWidget*>{view, &app.info(), &app.lister(), &app.stations()})
-        EXPECT_FALSE(QRect(w->mapToGlobal(QPoint(0, 0)), w->frameGeometry().size()).intersects(shown));
-}
-
-// A load that stops with a message: every drawing shows the new cruise before
-// the box opens (the header alone, so its casts are missing).
-TEST(QtWindows, WindowsShowTheLoadBeforeItsMessage) {
+// A load that stops with a message (the header alone, its casts missing):
+// every drawing shows it before the box opens. A report then names its file
+// where no window of the default layout covers it, outside the drawing area,
+// which keeps its laid-out height.
+TEST(QtWindows, LoadMessageAndReportResultInView) {
     QuenvarApp app(test_paths());
     app.start({QString::fromStdString(kSb911)});
     settle();
-    const std::string header = ::testing::TempDir() + "EN617.hdr";
-    std::filesystem::copy_file(kSb911, header, std::filesystem::copy_options::overwrite_existing);
+    const std::string folder = ::testing::TempDir() + "a-folder-name-long-enough-to-lose-its-start";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(kSb911, folder + "/EN617.hdr", std::filesystem::copy_options::overwrite_existing);
     struct PaintLog : QObject {
         QRegion painted;
         bool eventFilter(QObject*, QEvent* e) override {
@@ -324,7 +295,7 @@ TEST(QtWindows, WindowsShowTheLoadBeforeItsMessage) {
     } logs[3];
     SurfaceWidget* views[] = {app.main_window().view(), app.lister().view(), app.stations().view()};
     for (int i = 0; i < 3; ++i) views[i]->installEventFilter(&logs[i]);
-    QStringList unpainted{"none shown"};
+    QStringList unpainted{"no box"};
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -335,8 +306,18 @@ TEST(QtWindows, WindowsShowTheLoadBeforeItsMessage) {
         }
     });
     poll.start(10);
-    EXPECT_TRUE(load_file(app.viewer(), header).stopped);
+    EXPECT_TRUE(load_file(app.viewer(), folder + "/EN617.hdr").stopped);
     EXPECT_EQ(unpainted, QStringList());
+
+    app.main_window().action("staplt")->trigger();
+    const QLabel* status = app.main_window().status_line();
+    ASSERT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->text().startsWith(QChar(0x2026)) && status->text().endsWith("stations.pdf"));
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->width());
+    const QRect shown(status->mapToGlobal(QPoint(0, 0)), status->size());
+    EXPECT_EQ(views[0]->height(), twips_to_px(4320, views[0]));
+    for (QWidget* w : std::initializer_list<QWidget*>{views[0], &app.info(), &app.lister(), &app.stations()})
+        EXPECT_FALSE(QRect(w->mapToGlobal(QPoint(0, 0)), w->frameGeometry().size()).intersects(shown));
 }
 
 // The reports without a window: the cast table of a sample cruise, read back
