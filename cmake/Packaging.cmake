@@ -6,7 +6,7 @@
 set(data_dir ${PROJECT_SOURCE_DIR}/viewer/data)
 
 # Coastlines, their origin and licence texts, beside which the viewer looks.
-foreach(f brscale2.bln brscale.bln)
+foreach(f brscale2.bln brscale.bln world.bln)
   if(EXISTS ${data_dir}/${f})
     install(FILES ${data_dir}/${f} DESTINATION ${CMAKE_INSTALL_DATADIR}/quenvar9)
   endif()

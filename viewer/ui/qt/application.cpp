@@ -3,36 +3,22 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 
-#include "print/cast_report.h"
-#include "print/station_plot.h"
 #include "ui/limits.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
 #include "ui/open_file.h"
 #include "ui/profile_plot.h"
+#include "ui/reports.h"
 #include "ui/station_map.h"
 
 ViewerPaths default_paths() {
     const QString share = QDir(QCoreApplication::applicationDirPath() + "/../share/quenvar9").absolutePath();
     return {(share + "/brscale2.bln").toStdString(), (share + "/brscale.bln").toStdString(),
-            QDir(QDir::tempPath()).filePath("test.dat").toStdString()};
+            QDir(QDir::tempPath()).filePath("test.dat").toStdString(), (share + "/world.bln").toStdString()};
 }
 
-namespace {
-
-// Every window's font: the platform's sans-serif UI font, 8.25 points, bold.
-QFont window_font() {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
-}
-
-}  // namespace
-
-QuenvarApp::WindowFont::WindowFont() { QApplication::setFont(window_font()); }
+QuenvarApp::WindowFont::WindowFont() { QApplication::setFont(ImageSurface::default_font()); }
 
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {
     info_ = new InfoPanel(&main_);
@@ -62,7 +48,8 @@ void QuenvarApp::wire() {
     main_.on_close = [this] { quit(); };
     main_.on_key_down = handler([&v](int code, int shift) { quenvar::Form_KeyDown(v, code, shift); });
     main_.view()->on_resize = handler([&v] { quenvar::Form_Resize(v); });
-    stations_->connect_events(handler([&v] { Stations::Form_Resize(v); }),
+    // A coastline that cannot be drawn was told at the load; a resize meets the same fault.
+    stations_->connect_events(handler([&v] { (void)Stations::Form_Resize(v); }),
                               handler([&v](int button, int shift, double x, double y) {
                                   Stations::Form_MouseDown(v, button, shift, x, y);
                               }));
@@ -111,7 +98,7 @@ void QuenvarApp::start(const QStringList& files) {
     main_.show();     // its first resize draws the frame and cast 0
     main_.activateWindow();
     for (const QString& f : files) {
-        load_file(*viewer_, QFileInfo(f).absoluteFilePath().toStdString());
+        (void)load_file(*viewer_, QFileInfo(f).absoluteFilePath().toStdString());  // told by the load
         refresh();
     }
 }

@@ -1,12 +1,16 @@
-#include "ui/coastline.h"
+#include "readers/coastline_reader.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <sys/stat.h>
 #include <string_view>
+
+#include "readers/number_stream.h"
 
 std::string CoastResult::message() const {
     return ok() ? std::string() : file + ": " + problem;
@@ -94,14 +98,6 @@ private:
     std::string problem_;
 };
 
-// A finite number, written as a whole item ("-70.5", "+41", "4.1e1").
-bool parse_number(std::string_view text, double& value) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && std::isfinite(value);
-}
-
 // An item as it may be quoted in a message: control bytes shown as '?'.
 std::string printable(const std::string& item) {
     std::string out = item;
@@ -110,9 +106,9 @@ std::string printable(const std::string& item) {
     return out;
 }
 
-class CoastDrawer {
+class CoastParser {
 public:
-    CoastDrawer(PlotSurface& s, std::FILE* f, CoastResult& r) : s_(s), in_(f), r_(r) {}
+    CoastParser(const CoastPoint& on_point, std::FILE* f, CoastResult& r) : on_point_(on_point), in_(f), r_(r) {}
 
     void run() {
         while (!in_.at_end()) {
@@ -126,13 +122,11 @@ public:
             done_ = 0;
             float x = 0, y = 0;
             if (!point(x, y)) return;
+            on_point_(true, x, y);
             for (double j = 2; j <= n; ++j) {
-                float x2 = 0, y2 = 0;
-                if (!point(x2, y2)) return;
-                s_.Line(x, y, x2, y2);
+                if (!point(x, y)) return;
+                on_point_(false, x, y);
                 ++r_.segments;
-                x = x2;
-                y = y2;
             }
             ++r_.polylines;
         }
@@ -178,7 +172,7 @@ private:
         if (r_.problem.empty()) r_.problem = why;  // the first fault is the one to tell
     }
 
-    PlotSurface& s_;
+    const CoastPoint& on_point_;
     ItemReader in_;
     CoastResult& r_;
     std::string item_;
@@ -188,7 +182,7 @@ private:
 
 }  // namespace
 
-CoastResult drawcoast(PlotSurface& s, const std::string& path) {
+CoastResult read_coastline_points(const std::string& path, const CoastPoint& on_point) {
     CoastResult r;
     r.file = path;
     errno = 0;
@@ -197,6 +191,48 @@ CoastResult drawcoast(PlotSurface& s, const std::string& path) {
         r.problem = std::string("cannot be opened (") + std::strerror(errno) + ")";
         return r;
     }
-    CoastDrawer(s, f.get(), r).run();
+    CoastParser(on_point, f.get(), r).run();
     return r;
+}
+
+CoastResult read_coastline(const std::string& path, const CoastSegment& segment) {
+    float px = 0, py = 0;
+    return read_coastline_points(path, [&](bool starts, float x, float y) {
+        if (!starts) segment(px, py, x, y);
+        px = x;
+        py = y;
+    });
+}
+
+const CoastIndex& coast_index(const std::string& path) {
+    struct Cached {
+        struct stat seen {};
+        CoastIndex index;
+    };
+    static std::map<std::string, std::unique_ptr<Cached>> cache;
+    struct stat now {};
+    if (::stat(path.c_str(), &now) != 0) {
+        // Nothing to keep: read again next time, to say why.
+        static CoastIndex missing;
+        missing = CoastIndex{};
+        missing.result = read_coastline_points(path, [](bool, float, float) {});
+        return missing;
+    }
+    std::unique_ptr<Cached>& c = cache[path];
+    if (c && c->seen.st_size == now.st_size && c->seen.st_ino == now.st_ino &&
+        c->seen.st_mtim.tv_sec == now.st_mtim.tv_sec && c->seen.st_mtim.tv_nsec == now.st_mtim.tv_nsec)
+        return c->index;
+    c = std::make_unique<Cached>();
+    c->seen = now;
+    CoastIndex& idx = c->index;
+    idx.result = read_coastline_points(path, [&idx](bool starts, float x, float y) {
+        if (starts) idx.lines.push_back({x, x, y, y, idx.xy.size() / 2, 0});
+        CoastIndex::Polyline& p = idx.lines.back();
+        p.west = std::max(p.west, x), p.east = std::min(p.east, x);
+        p.north = std::max(p.north, y), p.south = std::min(p.south, y);
+        ++p.count;
+        idx.xy.push_back(x);
+        idx.xy.push_back(y);
+    });
+    return idx;
 }
