@@ -8,9 +8,9 @@
 #include <QPageLayout>
 #include <QSaveFile>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 #include "surface/qt_text.h"
 #include "surface/segment_clip.h"
@@ -25,27 +25,32 @@ constexpr double kFar = 1e5;
 
 QColor to_qcolor(Color c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
 
-// Dash patterns in millimetres, alternately on and off.
-std::vector<double> pattern_mm(int style) {
-    switch (style) {
-    case kDrawDash: return {2.0, 1.0};
-    case kDrawDot: return {0.2, 0.8};
-    case kDrawDashDot: return {2.0, 0.8, 0.2, 0.8};
-    default: return {};
-    }
-}
+// Dash patterns in millimetres, alternately on and off, by DrawStyle; any
+// other style draws solid.
+struct Dashes {
+    std::array<double, 4> mm;
+    int count;
+};
+constexpr Dashes kDashes[] = {
+    {{}, 0},                     // solid
+    {{2.0, 1.0}, 2},             // dash
+    {{0.2, 0.8}, 2},             // dot
+    {{2.0, 0.8, 0.2, 0.8}, 4},  // dash-dot
+};
+const Dashes& dashes(int style) { return kDashes[style > 0 && style < 4 ? style : 0]; }
 
 // The pattern in pen widths, as QPen wants it.
 QList<qreal> pattern_widths(int style) {
     QList<qreal> out;
-    for (double mm : pattern_mm(style)) out.push_back(mm / kPenMm);
+    for (int i = 0; i < dashes(style).count; ++i) out.push_back(dashes(style).mm[std::size_t(i)] / kPenMm);
     return out;
 }
 
+// The length of one whole pattern in pen widths; 0 for solid.
 double pattern_length(int style) {
     double sum = 0;
-    for (double w : pattern_widths(style)) sum += w;
-    return sum;
+    for (int i = 0; i < dashes(style).count; ++i) sum += dashes(style).mm[std::size_t(i)];
+    return sum / kPenMm;
 }
 
 }  // namespace
@@ -113,8 +118,12 @@ QPainter* PdfSurface::painter() {
     return painter_.get();
 }
 
+// Whole device units (1/1200 inch, far below what paper shows): the page's
+// content then carries short integers instead of long fractions, which halves
+// what is written and compressed for a page of profiles.
 QPointF PdfSurface::dev(double x, double y) const {
-    return {(x - user_.x1) * (width_ / (user_.x2 - user_.x1)), (y - user_.y1) * (height_ / (user_.y2 - user_.y1))};
+    return {std::round((x - user_.x1) * (width_ / (user_.x2 - user_.x1))),
+            std::round((y - user_.y1) * (height_ / (user_.y2 - user_.y1)))};
 }
 
 QPen PdfSurface::pen(Color color, int style, double dash_offset) const {
