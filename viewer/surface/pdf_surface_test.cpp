@@ -51,11 +51,6 @@ QRect dark_box(const QImage& img, int threshold) {
     return box;
 }
 
-std::string read(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 class PdfSurfaceTest : public ::testing::Test {
 protected:
     std::string path(const QString& name) const { return dir_.filePath(name).toStdString(); }
@@ -63,34 +58,10 @@ protected:
     QTemporaryDir dir_;
 };
 
-// Each NewPage starts a page; the text is real text; an empty job still gives one page.
-TEST_F(PdfSurfaceTest, WritesPagesWithRealTextOnTheChosenPaper) {
-    const std::pair<QPageSize::PageSizeId, const char*> papers[] = {{QPageSize::A4, "595 x 842 pts"},
-                                                                    {QPageSize::Letter, "612 x 792 pts"}};
-    for (const auto& [paper, size] : papers) {
-        SCOPED_TRACE(size);
-        const std::string out = path("pages.pdf");
-        PdfSurface s(out, QPageSize(paper));
-        EXPECT_FALSE(s.job_ok()) << "no job has ended yet";
-        s.Print("Cast Positions");
-        s.NewPage();
-        s.Print("Cast #:      002");
-        s.NewPage();
-        s.EndDoc();
-        EXPECT_TRUE(s.job_ok());
-        EXPECT_NE(info(out).find("Pages: 3\n"), std::string::npos);
-        EXPECT_NE(info(out).find(size), std::string::npos);
-        EXPECT_TRUE(has_text(out, "Cast Positions", 1) && has_text(out, "002", 2));
-        EXPECT_FALSE(has_text(out, "Cast", 3));
-    }
-    PdfSurface empty(path("empty.pdf"));
-    empty.EndDoc();
-    EXPECT_NE(info(path("empty.pdf")).find("Pages: 1\n"), std::string::npos);
-}
-
 // An existing report is replaced by a complete job only, and no temporary file
-// stays; drawing after EndDoc starts a fresh job.
-TEST_F(PdfSurfaceTest, ReplacesAnExistingFileOnlyAtEndDoc) {
+// stays. Each NewPage starts a page, the text is real text, and the next job
+// starts with the next drawing after EndDoc; an empty job still gives one page.
+TEST_F(PdfSurfaceTest, EachJobReplacesTheFileWithItsPagesAtEndDoc) {
     const std::string out = path("report.pdf");
     std::ofstream(out) << "an older report";
     {
@@ -98,17 +69,25 @@ TEST_F(PdfSurfaceTest, ReplacesAnExistingFileOnlyAtEndDoc) {
         unfinished.Line(0, 0, 1, 1);
         unfinished.NewPage();
     }
-    EXPECT_EQ(read(out), "an older report");
-    PdfSurface s(out);
-    s.Print("first");
-    s.EndDoc();
-    EXPECT_TRUE(has_text(out, "first"));
-    s.Print("second");
-    EXPECT_FALSE(s.job_ok()) << "the second job is still open";
+    std::ifstream older(out);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(older), {}), "an older report");
+    PdfSurface s(out, QPageSize(QPageSize::Letter));
+    s.Print("Cast Positions");
+    s.NewPage();
+    s.Print("Cast #:      002");
+    s.NewPage();
+    EXPECT_FALSE(s.job_ok()) << "no job has ended yet";
     s.EndDoc();
     ASSERT_TRUE(s.job_ok());
-    EXPECT_FALSE(has_text(out, "first"));
-    EXPECT_TRUE(has_text(out, "second"));
+    EXPECT_NE(info(out).find("Pages: 3\n"), std::string::npos);
+    EXPECT_NE(info(out).find("612 x 792 pts"), std::string::npos);
+    EXPECT_TRUE(has_text(out, "Cast Positions", 1) && has_text(out, "002", 2));
+    EXPECT_FALSE(has_text(out, "Cast", 3));
+    s.Line(0, 0, 1, 1);
+    EXPECT_FALSE(s.job_ok()) << "the second job is still open";
+    s.EndDoc();
+    EXPECT_NE(info(out).find("Pages: 1\n"), std::string::npos);
+    EXPECT_FALSE(has_text(out, "Cast"));
     EXPECT_EQ(files(), QStringList{"report.pdf"});
 }
 
@@ -174,11 +153,8 @@ TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
                         {"dot", kDrawDot, 120, 240}, {"dash-dot", kDrawDashDot, 70, 130}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        QImage pages[2];
-        std::string texts[2];
         for (int alone = 0; alone < 2; ++alone) {
-            const std::string out = path(alone ? "alone.pdf" : "joined.pdf");
-            PdfSurface s(out, QPageSize(QPageSize::A4));
+            PdfSurface s(path(alone ? "alone.pdf" : "joined.pdf"), QPageSize(QPageSize::A4));
             s.Scale(0, 0, 100, 100);
             s.DrawStyle(row.style);
             const auto line = [&](double x1, double y1, double x2, double y2) {
@@ -199,23 +175,23 @@ TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
             s.CurrentX(10), s.CurrentY(20);
             s.Print("   Depth    Temp");
             s.EndDoc();
-            pages[alone] = render(out, 150);
-            texts[alone] = run("pdftotext", {"-layout", QString::fromStdString(out), "-"});
         }
-        EXPECT_EQ(texts[0], texts[1]);
+        const auto text = [&](const char* name) { return run("pdftotext", {"-layout", dir_.filePath(name), "-"}); };
+        EXPECT_EQ(text("joined.pdf"), text("alone.pdf"));
         EXPECT_LT(QFileInfo(dir_.filePath("joined.pdf")).size(), QFileInfo(dir_.filePath("alone.pdf")).size() * 9 / 10);
-        ASSERT_EQ(pages[0].size(), pages[1].size());
+        const QImage joined = render(path("joined.pdf"), 150), alone = render(path("alone.pdf"), 150);
+        ASSERT_EQ(joined.size(), alone.size());
         int differ = 0;
-        for (int y = 0; y < pages[0].height(); ++y)
-            for (int x = 0; x < pages[0].width(); ++x)
-                differ += std::abs(pages[0].constScanLine(y)[x] - pages[1].constScanLine(y)[x]) > 160;
+        for (int y = 0; y < joined.height(); ++y)
+            for (int x = 0; x < joined.width(); ++x)
+                differ += std::abs(joined.constScanLine(y)[x] - alone.constScanLine(y)[x]) > 160;
         EXPECT_LE(differ, 10) << "pixels far apart; antialiasing at the joins shifts a few a little";
-        const int mid = int(std::lround(pages[0].height() / 2.0));
+        const int mid = int(std::lround(joined.height() / 2.0));
         int runs = 0;
         bool inside = false;
-        for (int x = 0; x < pages[0].width(); ++x) {
+        for (int x = 0; x < joined.width(); ++x) {
             int darkest = 255;
-            for (int y = mid - 3; y <= mid + 3; ++y) darkest = std::min(darkest, int(pages[0].constScanLine(y)[x]));
+            for (int y = mid - 3; y <= mid + 3; ++y) darkest = std::min(darkest, int(joined.constScanLine(y)[x]));
             runs += darkest < 230 && !inside;
             inside = darkest < 230;
         }
