@@ -23,7 +23,8 @@
 // throw: drawing goes on regardless, and job_ok() tells whether the last
 // EndDoc wrote its file. A surface destroyed before EndDoc writes nothing.
 //
-// Scale maps onto the printable area, the page inside its margins, portrait.
+// Scale maps onto the printable area, the page inside its margins, portrait;
+// every point is rounded to whole device units of 1/1200 inch.
 // Lines are thin (0.3 pt) in DrawStyle; a dash pattern runs on across
 // segments that join end to start, so a curve drawn as many short segments
 // still shows its pattern. Such segments, in the same colour and style, reach
