@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 
 #include "ui/limits.h"
 #include "ui/listing.h"
@@ -19,20 +18,8 @@ ViewerPaths default_paths() {
             QDir(QDir::tempPath()).filePath("test.dat").toStdString()};
 }
 
-namespace {
-
-// Every window's font: the platform's sans-serif UI font, 8.25 points, bold.
-QFont window_font() {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
-}
-
-}  // namespace
-
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {
-    QApplication::setFont(window_font());  // every window, before the companions lay out their captions
+    QApplication::setFont(ImageSurface::default_font());  // every window, before the companions lay out their captions
     info_ = new InfoPanel(&main_);
     lister_ = new ListerPanel(&main_);
     stations_ = new StationsPanel(&main_);
