@@ -30,7 +30,7 @@ struct StationPlot : ::testing::Test {
         d.castfile[i] = "/cruise/" + std::string(castno) + ".PRE";
         d.lon[i] = lon, d.lat[i] = lat, d.ncast = i;
     }
-    CoastResult draw(bool withtrack) { return draw_station_plot(page, d, coast.string(), withtrack); }
+    CoastResult draw(bool withtrack) { return draw_station_plot(page, d, coast.string(), "", withtrack); }
 };
 
 TEST_F(StationPlot, DotsLabelsTrackCoastlineFrameAndTitle) {
@@ -69,7 +69,7 @@ TEST_F(StationPlot, TrackSegmentsJoinConsecutiveFilledCasts) {
         SCOPED_TRACE(row.name);
         d = CruiseData{};
         page.clear();
-        for (int i = row.first; i < row.first + row.casts; ++i) add_cast(i, "001", 70 - 0.1 * i, 41);
+        for (int i = row.first; i < row.first + row.casts; ++i) add_cast(i, "001", 70 - 0.01 * i, 41);
         d.ncast = row.first + row.casts - 1;
         EXPECT_TRUE(draw(row.withtrack).ok());
         EXPECT_EQ(page.of(Op::Circle).size(), std::size_t(row.casts));

@@ -126,7 +126,7 @@ TEST(FormKeyDown, StepsWithWrapAround) {
         SCOPED_TRACE(row.name);
         FakeViewer f;
         setup(f.viewer);
-        for (int c = 0; c <= 3; ++c) f.d.lon[c] = 60 + c;
+        for (int c = 0; c <= 3; ++c) f.d.lon[c] = 60 + c, f.d.lat[c] = 41;
         f.d.ncast = row.ncast, f.d.curcast = row.from;
         quenvar::Form_KeyDown(f.viewer, row.key, row.shift);
         EXPECT_EQ(f.d.curcast.value(), row.to);

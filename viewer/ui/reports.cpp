@@ -83,7 +83,7 @@ bool staprint(Viewer& v, bool withtrack, const std::string& output) {
     v.filemsg.Visible(true);
     v.filemsg.Text("   Printing plot of cast locations");
     PlotSurface& page = v.printer.job(output);
-    const CoastResult coast = draw_station_plot(page, v.d, v.paths.coast_print, withtrack);
+    const CoastResult coast = draw_station_plot(page, v.d, v.paths.coast_print, v.paths.coast_world, withtrack);
     const bool ok = finish_job(v, page, output, coast.ok() ? "" : "no coastline, " + coast.message());
     v.filemsg.Visible(false);
     drawcast(v, int(v.d.curcast));

@@ -15,7 +15,7 @@
 ViewerPaths default_paths() {
     const QString share = QDir(QCoreApplication::applicationDirPath() + "/../share/quenvar9").absolutePath();
     return {(share + "/brscale2.bln").toStdString(), (share + "/brscale.bln").toStdString(),
-            QDir(QDir::tempPath()).filePath("test.dat").toStdString()};
+            QDir(QDir::tempPath()).filePath("test.dat").toStdString(), (share + "/world.bln").toStdString()};
 }
 
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {

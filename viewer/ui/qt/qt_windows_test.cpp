@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "testing/qt_app_environment.h"
+#include "plot/map_frame.h"
 #include "ui/profile_plot.h"
 #include "ui/qt/application.h"
 
@@ -160,8 +161,11 @@ TEST(QtWindows, ClickingAStationShowsItsCast) {
     }
     ASSERT_GT(target, 1);
     SurfaceWidget* map = app.stations().view();
-    // The map frame: 71 W at the left edge to 65.5 W at the right, 42.5 N at the top to 40 N.
-    const QPointF at((71.0 - d.lon[target]) / 5.5 * map->width(), (42.5 - d.lat[target]) / 2.5 * map->height());
+    // The sample's stations reach south of 40 N: the map is fitted to them.
+    const MapFrame f = map_frame(d);
+    ASSERT_TRUE(f.fitted);
+    const QPointF at((f.west - d.lon[target]) / (f.west - f.east) * map->width(),
+                     (f.north - d.lat[target]) / (f.north - f.south) * map->height());
     QMouseEvent press(QEvent::MouseButtonPress, at, map->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(map, &press);
