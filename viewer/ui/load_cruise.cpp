@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "format/number_format.h"
 #include "readers/bongo_reader.h"
@@ -57,14 +61,45 @@ std::string numbers_line(const double (&x)[3]) {
     return signed_text(x[0]) + " " + signed_text(x[1]) + " " + signed_text(x[2]);
 }
 
-void write_diagnostic(std::ofstream& out, const std::vector<TowDiagnostic>& tows) {
+std::string diagnostic_text(const std::vector<TowDiagnostic>& tows) {
+    std::string out;
     for (const TowDiagnostic& t : tows) {
-        out << numbers_line(t.first) << '\n';
-        out << signed_text(t.j) << '\n';
-        out << numbers_line(t.last) << '\n';
-        out << "k:" << signed_text(t.k) << '\n';
-        out << "m:" << signed_text(t.m) << '\n';
+        out += numbers_line(t.first) + '\n' + signed_text(t.j) + '\n' + numbers_line(t.last) + '\n';
+        out += "k:" + signed_text(t.k) + '\n' + "m:" + signed_text(t.m) + '\n';
     }
+    return out;
+}
+
+// The diagnostic file lies in a folder others may write to, so it is never
+// reached through a link: opened without following one, and kept only when
+// it is a regular file of this user's with no other name; then emptied.
+// -1 with the reason in `why` otherwise.
+int open_diagnostic(const std::string& path, std::string& why) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        why = errno == ELOOP ? "it is a symbolic link" : std::strerror(errno);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1 || st.st_uid != ::geteuid()) {
+        why = "it is not a regular file of this user's alone";
+    } else if (::ftruncate(fd, 0) != 0) {
+        why = std::strerror(errno);
+    } else {
+        return fd;
+    }
+    ::close(fd);
+    return -1;
+}
+
+bool write_all(int fd, const std::string& text) {
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += std::size_t(n);
+    }
+    return true;
 }
 
 }  // namespace
@@ -79,21 +114,20 @@ LoadResult readsb911(Viewer& v, const std::string& path) {
 
 LoadResult readbongo(Viewer& v, const std::string& path) {
     const std::string& diagnostic = v.paths.diagnostic;
-    std::ofstream out;
-    if (!diagnostic.empty()) out.open(diagnostic, std::ios::out | std::ios::trunc);
+    std::string why;
+    const int fd = diagnostic.empty() ? -1 : open_diagnostic(diagnostic, why);
 
     begin_load(v);
     v.filemsg.Visible(true);
     BongoResult r = read_bongo(v.d, path, show_progress(v));
 
-    if (out.is_open()) {
-        write_diagnostic(out, r.tows);
-        out.close();
+    if (fd >= 0) {
+        if (!write_all(fd, diagnostic_text(r.tows))) why = std::strerror(errno);
+        if (::close(fd) != 0 && why.empty()) why = std::strerror(errno);
     }
     // Nothing reads the diagnostic file, so failing to write it does not stop
     // the load; the user still hears of it.
-    if (!diagnostic.empty() && !out)
-        r.issues.push_back({diagnostic, "the diagnostic file could not be written"});
+    if (!why.empty()) r.issues.push_back({diagnostic, "the diagnostic file could not be written: " + why});
     end_load(v, path, r, "Bongo-SB data");
     return r;
 }

@@ -14,8 +14,12 @@
 
 ViewerPaths default_paths() {
     const QString share = QDir(QCoreApplication::applicationDirPath() + "/../share/quenvar9").absolutePath();
+    // The diagnostic file goes to the user's own runtime folder where there is
+    // one, else to the temporary folder (where it is opened without following links).
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString scratch = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
     return {(share + "/brscale2.bln").toStdString(), (share + "/brscale.bln").toStdString(),
-            QDir(QDir::tempPath()).filePath("test.dat").toStdString(), (share + "/world.bln").toStdString()};
+            QDir(scratch).filePath("test.dat").toStdString(), (share + "/world.bln").toStdString()};
 }
 
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {
