@@ -22,5 +22,6 @@ void QtOpenFileDialog::ShowOpen() {
 }
 
 void QtAlerts::message_box(const std::string& title, const std::string& text) {
+    if (before_show) before_show();
     QMessageBox::warning(owner_, QString::fromStdString(title), QString::fromStdString(text));
 }
