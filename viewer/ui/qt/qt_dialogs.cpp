@@ -32,5 +32,6 @@ std::vector<std::string> QtOpenFileDialog::FileNames() const {
 }
 
 void QtAlerts::message_box(const std::string& title, const std::string& text) {
+    if (before_show) before_show();
     QMessageBox::warning(owner_, QString::fromStdString(title), QString::fromStdString(text));
 }

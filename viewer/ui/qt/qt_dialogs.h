@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,9 @@ private:
 class QtAlerts : public Alerts {
 public:
     explicit QtAlerts(QWidget* owner) : owner_(owner) {}
+    // Runs `before_show`, then shows the box and waits for OK.
     void message_box(const std::string& title, const std::string& text) override;
+    std::function<void()> before_show;
 
 private:
     QWidget* owner_;
