@@ -180,7 +180,7 @@ void BM_StationMapWorld(benchmark::State& state) {
     const double boxes[][4] = {{4.1, 50.3, 4.3, 50.4},      // off Plymouth, a degree wide
                                {71, 39.5, 70.5, 41.3},      // the EN617 section
                                {70, 60, 10, 30},            // the North Atlantic
-                               {180, 60, -179, -60}};       // the Pacific, east to west
+                               {180, 60, -179, -60}};       // the whole world
     const double* b = boxes[state.range(0)];
     CruiseData d;
     set_start_values(d);
