@@ -1,11 +1,13 @@
 // Runs the built halvane program the way a script does, `halvane < answers`,
 // in a temporary folder, and checks its exit status, its output and its file.
 
-#include "test_folder.h"
+#include "testing/test_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 
@@ -27,17 +29,21 @@ struct Bay {
         for (int k = 1; k <= 13003; ++k) elements += std::to_string(k) + " 1 2 3\n";
         folder.write("full.nod", nodes + "7002 100\n");  // an incomplete record is no further node
         folder.write("big.nod", nodes + "7002 100 0\n");
+        folder.write("bad.nod", nodes + "7002 abc 0\n7003 100 0\n");  // a malformed record is no further node
         folder.write("big.bat", nodes);
         folder.write("big.ele", elements);
         folder.write("none.nod", "\n");
+        std::string values;
+        for (int i = 1; i <= 7001; ++i) values += "25\n";
+        folder.write("big.lst", "one surface\n\n1\n0\n" + values);
     }
 
     struct Run { int status; std::string out, err; };
-    Run run(const std::string& answers) const
+    Run run(const std::string& answers, const std::string& answers_file = "answers.txt") const
     {
-        folder.write("answers.txt", answers);
+        if (!answers.empty()) folder.write(answers_file, answers);
         const std::string command =
-            "cd '" + folder.root().string() + "' && '" HALVANE_EXE "' < answers.txt > out.txt 2> err.txt";
+            "cd '" + folder.root().string() + "' && '" HALVANE_EXE "' < " + answers_file + " > out.txt 2> err.txt";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read("out.txt"), folder.read("err.txt")};
     }
@@ -78,9 +84,37 @@ TEST(Halvane, WholeRunFromAnAnswersFile)
                        " 3 x 3 real 3-D sigmat values loaded from bay.lst\n"
                        " Enter the name of the output baroclinic .s3r file\n Enter the name of the mesh\n");
 
-    // The .lst file, read and closed by then, may take the output.
-    bay.run(files + "5\nUNIZ\nbay.lst\nbay.lst\nTest bay\n");
-    EXPECT_EQ(bay.folder.read("bay.lst"), bay_s3r);
+    // Names of input files are refused as the output, by any path.
+    const std::string lst = bay.folder.read("bay.lst");
+    const Bay::Run again = bay.run(files + "5\nUNIZ\nbay.lst\nbay.lst\n./bay.nod\nbay.s3r\nTest bay\n");
+    const std::string ask = " Enter the name of the output baroclinic .s3r file\n";
+    EXPECT_NE(again.out.find(ask + " The output file bay.lst is the input .lst file bay.lst; give another name\n" + ask +
+                             " The output file ./bay.nod is the input .nod file bay.nod; give another name\n" + ask +
+                             " Enter the name of the mesh\n"),
+              std::string::npos)
+        << again.out;
+    EXPECT_EQ(bay.folder.read("bay.lst"), lst);
+    EXPECT_EQ(bay.folder.read("bay.s3r"), bay_s3r);
+
+    // Lone CR line ends, in the answers and in every file, read like LF.
+    for (const char* name : {"bay.nod", "bay.ele", "bay.bat", "bay.lst"}) {
+        std::string text = bay.folder.read(name);
+        std::replace(text.begin(), text.end(), '\n', '\r');
+        bay.folder.write(name, text);
+    }
+    bay.folder.write("bay.s3r", "former");
+    EXPECT_EQ(bay.run("bay.nod\rbay.ele\rbay.bat\r5\rUNIZ\rbay.lst\rbay.s3r\rTest bay\r").status, 0);
+    EXPECT_EQ(bay.folder.read("bay.s3r"), bay_s3r);
+}
+
+TEST(Halvane, ShippedSampleGivesItsExpectedFile)
+{
+    // Run as the README shows, from a folder that holds samples/halvane.
+    Bay bay;
+    std::filesystem::create_directory(bay.folder.path("samples"));
+    std::filesystem::create_directory_symlink(HALVANE_SAMPLE_DIR, bay.folder.path("samples/halvane"));
+    EXPECT_EQ(bay.run("", "samples/halvane/answers.txt").status, 0);
+    EXPECT_EQ(bay.folder.read("cove_june.s3r"), bay.folder.read("samples/halvane/cove_june.s3r"));
 }
 
 TEST(Halvane, RunsAndHowTheyEnd)
@@ -105,6 +139,9 @@ TEST(Halvane, RunsAndHowTheyEnd)
          " 7001 nodal bathymetries read from big.bat\n  Increase nedim, the number of elements > 13001\n"
          " 13001 elements read from big.ele\n Enter nnv\n",
          answer + "\"Enter nnv\": end of input while the answer was awaited\n", ""},
+        {"a malformed record after 7001 nodes is left unread", "bad.nod\nbig.ele\nbig.bat\n1\nUNIZ\nbig.lst\nbay.s3r\nB\n",
+         0, "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from bad.nod\n", "",
+         " 7001   0.0000E+00  0.2500E+02\n"},
         {"more than 7001 nodes", "big.nod\nbay.ele\nbig.bat\n5\nUNIZ\n" + tail, 1,
          "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from big.nod\n"
          " 7001 nodal bathymetries read from big.bat\n 1 elements read from bay.ele\n", "", ""},
@@ -115,7 +152,7 @@ TEST(Halvane, RunsAndHowTheyEnd)
         {"end of input at the mesh title", files + "5\nUNIZ\nbay.lst\nbay.s3r\n", 2, "",
          answer + "\"Enter the name of the mesh\": end of input while the answer was awaited\n", ""},
         {"output folder missing", files + "5\nUNIZ\nbay.lst\nno/bay.s3r\nB\n", 2, "",
-         "halvane: cannot open \"no/bay.s3r\" for writing\n", ""},
+         "halvane: cannot open \"no/bay.s3r\" for writing: No such file or directory\n", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

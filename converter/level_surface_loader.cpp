@@ -10,18 +10,18 @@
 namespace halvane {
 
 void loadlst(int nndim, int nlevels, int nn, int& nlev, std::string_view filename, std::span<float> zl,
-             NodeTable& sigtl, Terminal& terminal)
+             NodeTable& sigtl, Terminal& terminal, InputFiles& inputs)
 {
     assert(nlevels <= static_cast<int>(zl.size()) && nlevels <= sigtl.columns() && nndim <= sigtl.nodes());
     const std::string_view name = trimmed(filename);
     FreeFormatReader lst = FreeFormatReader::open(name);
+    inputs.add(".lst", name, lst.identity());
     const auto ended = [&](const std::string& what) {
         return InputError(lst.where() + ": end of file while reading " + what);
     };
 
-    std::string_view header;
     for (int record = 1; record <= 2; ++record)
-        if (!lst.read_line(header)) throw ended("header line " + std::to_string(record));
+        if (!lst.skip_line()) throw ended("header line " + std::to_string(record));
     if (!lst.read({Field::of(nlev)})) throw ended("the number of level surfaces");
 
     bool too_large = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input_files.h"
 #include "run_store.h"
 #include "terminal.h"
 
@@ -21,7 +22,8 @@ namespace halvane {
 // nlev below 1, a malformed number, or the end of the file before every value
 // is read throw InputError naming the file. Values are not validated.
 // Ends by reporting how many values were loaded, e.g. " 7001 x 20 real 3-D ...".
+// The file is added to `inputs`.
 void loadlst(int nndim, int nlevels, int nn, int& nlev, std::string_view filename, std::span<float> zl,
-             NodeTable& sigtl, Terminal& terminal);
+             NodeTable& sigtl, Terminal& terminal, InputFiles& inputs);
 
 }  // namespace halvane

@@ -2,7 +2,7 @@
 
 #include "fixed_text.h"
 #include "run_errors.h"
-#include "test_folder.h"
+#include "testing/test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +14,24 @@ namespace {
 using testing::TestFolder;
 
 struct LstRun {
-    // Loads `content` for nn nodes, with room for 8 nodes unless a smaller
-    // node capacity is given.
-    void load(std::string_view content, int nn, int node_capacity = 8)
+    // Loads `content` (no file when nullptr) for nn nodes, with room for 8
+    // nodes unless a smaller node capacity is given.
+    void load(const char* content, int nn, int node_capacity = 8)
     {
-        const std::string path = folder.write("s.lst", content);
+        const std::string path = content ? folder.write("s.lst", content) : folder.path("s.lst");
         std::istringstream no_answers;
         Terminal terminal(no_answers, out);
-        loadlst(node_capacity, nlevels, nn, nlev, make_text72(path), zl, sigtl, terminal);
+        loadlst(node_capacity, nlevels, nn, nlev, make_text72(path), zl, sigtl, terminal, inputs);
     }
-    std::string report() const { return out.str(); }
+    std::string loaded(int nn, int nlev) const
+    {
+        return " " + std::to_string(nn) + " x " + std::to_string(nlev) + " real 3-D sigmat values loaded from " +
+               folder.path("s.lst") + "\n";
+    }
 
     TestFolder folder;
     std::ostringstream out;
+    InputFiles inputs;
     int nlev = 0;
     std::vector<float> zl = std::vector<float>(nlevels);
     NodeTable sigtl{8, nlevels};
@@ -59,52 +64,40 @@ TEST(Loadlst, ReadsLevelsAndOneValuePerLineNodeByNode)
     EXPECT_EQ(run.sigtl(1, 3), 24.0f);
     EXPECT_EQ(run.sigtl(2, 1), 27.0f);
     EXPECT_EQ(run.sigtl(2, 3), 25.0f);
-    EXPECT_EQ(run.report(), " 2 x 3 real 3-D sigmat values loaded from " + run.folder.path("s.lst") + "\n");
+    EXPECT_EQ(run.out.str(), run.loaded(2, 3));
+    EXPECT_NE(run.inputs.same_file_as(run.folder.path("s.lst")), nullptr);
 }
 
-TEST(Loadlst, FiftySurfacesFit)
+TEST(Loadlst, CapacityOfLevelSurfacesAndNodes)
 {
-    LstRun run;
-    run.load(lst_with_levels(nlevels), 1);
-    EXPECT_EQ(run.nlev, 50);
-    EXPECT_EQ(run.zl[49], 0.0f);
-    EXPECT_EQ(run.sigtl(1, 50), 70.0f);
-}
-
-TEST(Loadlst, TooManySurfacesStopsAfterItsMessages)
-{
-    LstRun run;
-    EXPECT_THROW(run.load(lst_with_levels(nlevels + 1), 1), CapacityStop);
-    EXPECT_EQ(run.report(), " The number of level surfaces is to large for current parameters.\n"
-                            "   => Increase nlevels to at least 51\n");
-}
-
-TEST(Loadlst, TooManyNodesAndSurfacesPrintAllFourLines)
-{
-    LstRun run;
-    EXPECT_THROW(run.load(lst_with_levels(60), 3, 2), CapacityStop);
-    EXPECT_EQ(run.report(), " The number of nodes is to large for current parameters.\n"
-                            "   => Increase NNDIM to at least 3\n"
-                            " The number of level surfaces is to large for current parameters.\n"
-                            "   => Increase nlevels to at least 60\n");
-}
-
-TEST(Loadlst, NoNodesReadsTheLevelsOnly)
-{
-    LstRun run;
-    run.load("a\nb\n2\n-10 0\n", 0);
-    EXPECT_EQ(run.report(), " 0 x 2 real 3-D sigmat values loaded from " + run.folder.path("s.lst") + "\n");
+    const std::string surfaces = " The number of level surfaces is to large for current parameters.\n";
+    const std::string fifty = lst_with_levels(nlevels), more = lst_with_levels(nlevels + 1), sixty = lst_with_levels(60);
+    const struct { const char* name; const std::string& content; int nn, node_capacity; std::string report; } rows[] = {
+        {"fifty surfaces fit", fifty, 1, 8, ""},
+        {"no nodes: the levels only", "a\nb\n2\n-10 0\n", 0, 8, ""},
+        {"51 surfaces", more, 1, 8, surfaces + "   => Increase nlevels to at least 51\n"},
+        {"too many nodes and surfaces", sixty, 3, 2,
+         " The number of nodes is to large for current parameters.\n   => Increase NNDIM to at least 3\n" + surfaces +
+             "   => Increase nlevels to at least 60\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        LstRun run;
+        if (row.report.empty()) {
+            run.load(row.content.c_str(), row.nn, row.node_capacity);
+            EXPECT_EQ(run.out.str(), run.loaded(row.nn, run.nlev));
+            EXPECT_EQ(run.zl[run.nlev - 1], 0.0f);
+        } else {
+            EXPECT_THROW(run.load(row.content.c_str(), row.nn, row.node_capacity), CapacityStop);
+            EXPECT_EQ(run.out.str(), row.report);
+        }
+    }
 }
 
 TEST(Loadlst, BadFilesEndTheRunNamingFileAndProblem)
 {
-    struct Row {
-        const char* name;
-        const char* content;
-        int nn;
-        const char* problem;
-    };
-    const Row rows[] = {
+    const struct { const char* name; const char* content; int nn; const char* problem; } rows[] = {
+        {"missing file", nullptr, 1, "\": no such file"},
         {"empty file", "", 1, "\": end of file while reading header line 1"},
         {"no count", "a\nb\n\n", 1, "\", line 3: end of file while reading the number of level surfaces"},
         {"no surfaces", "a\nb\n0\n", 1, "\", line 3: the number of level surfaces is 0; at least 1 is needed"},
@@ -116,7 +109,7 @@ TEST(Loadlst, BadFilesEndTheRunNamingFileAndProblem)
          "\", line 7: end of file while reading sigma-t of node 2 on level surface 2"},
         {"malformed value", "a\nb\n2\n-10 0\n1\n2\nthree\n", 2, "\", line 7: malformed number \"three\""},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         LstRun run;
         try {
@@ -127,18 +120,8 @@ TEST(Loadlst, BadFilesEndTheRunNamingFileAndProblem)
             EXPECT_NE(report.find(run.folder.path("s.lst")), std::string::npos) << report;
             EXPECT_NE(report.find(row.problem), std::string::npos) << report;
         }
-        EXPECT_EQ(run.report(), "");
+        EXPECT_EQ(run.out.str(), "");
     }
-}
-
-TEST(Loadlst, MissingFile)
-{
-    LstRun run;
-    std::istringstream no_answers;
-    Terminal terminal(no_answers, run.out);
-    EXPECT_THROW(loadlst(8, nlevels, 1, run.nlev, make_text72(run.folder.path("none.lst")), run.zl, run.sigtl,
-                         terminal),
-                 InputError);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "mesh_loader.h"
 
 #include "run_errors.h"
-#include "test_folder.h"
+#include "testing/test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,8 @@ TEST(MeshLoader, BadFilesEndTheRun)
         Terminal terminal(in, out);
         const auto s = std::make_unique<RunStore>();
         try {
-            loadmeshgom1(nndim, nedim, s->x, s->y, s->in, s->hdown, s->nn, s->ne, terminal);
+            InputFiles inputs;
+            loadmeshgom1(nndim, nedim, s->x, s->y, s->in, s->hdown, s->nn, s->ne, terminal, inputs);
             ADD_FAILURE() << "no error";
         } catch (const InputError& e) {
             EXPECT_NE(std::string(e.what()).find(row.report), std::string::npos) << e.what();
