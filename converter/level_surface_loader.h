@@ -1,5 +1,6 @@
 #pragma once
 
+#include "free_format_reader.h"
 #include "input_files.h"
 #include "run_store.h"
 #include "terminal.h"
@@ -25,5 +26,9 @@ namespace halvane {
 // The file is added to `inputs`.
 void loadlst(int nndim, int nlevels, int nn, int& nlev, std::string_view filename, std::span<float> zl,
              NodeTable& sigtl, Terminal& terminal, InputFiles& inputs);
+
+// The same from a reader at the start of its text; reports use its name.
+void loadlst(int nndim, int nlevels, int nn, int& nlev, FreeFormatReader& lst, std::span<float> zl, NodeTable& sigtl,
+             Terminal& terminal);
 
 }  // namespace halvane
