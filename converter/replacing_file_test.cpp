@@ -5,19 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <filesystem>
 
 namespace halvane {
 namespace {
 
-ssize_t full_disk(int, const void*, size_t)
-{
-    errno = ENOSPC;
-    return -1;
-}
+ssize_t full_disk(int, const void*, size_t) { return errno = ENOSPC, -1; }
 
 TEST(ReplacingFile, TargetChangesOnlyWhenTheFileIsComplete)
 {
@@ -25,20 +19,15 @@ TEST(ReplacingFile, TargetChangesOnlyWhenTheFileIsComplete)
     testing::TestFolder folder;
     const auto files = [&] { return std::distance(fs::directory_iterator(folder.root()), fs::directory_iterator()); };
     const std::string target = folder.write("out.s3r", "former");
-    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    fs::permissions(target, fs::perms(0640));
     try {
-        ReplacingFile out(target, full_disk);
-        out.put("new");
+        ReplacingFile(target, full_disk).put("new");
         ADD_FAILURE() << "no error";
     } catch (const InputError& e) {
-        EXPECT_EQ(e.what(), "\"" + target +
-                                "\": writing failed: No space left on device; no output written, a former file of "
-                                "that name is kept");
+        EXPECT_EQ(e.what(), "\"" + target + "\": writing failed: No space left on device; no output written, "
+                                            "a former file of that name is kept");
     }
-    {
-        ReplacingFile dropped(target);
-        dropped.put("new");
-    }
+    ReplacingFile(target).put("dropped without commit");
     EXPECT_EQ(folder.read("out.s3r"), "former");
     EXPECT_EQ(files(), 1);
 
@@ -51,7 +40,6 @@ TEST(ReplacingFile, TargetChangesOnlyWhenTheFileIsComplete)
     EXPECT_TRUE(fs::is_symlink(folder.path("link.s3r")));
     EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
     EXPECT_EQ(files(), 2);
-
     EXPECT_THROW(ReplacingFile(folder.root().string()), InputError);
 }
 
