@@ -38,7 +38,10 @@ ReplacingFile::ReplacingFile(std::string path, WriteFunction write) : path_(std:
     }
     const fs::path target(target_);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    temp_ = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string temp_name = ".";
+    temp_name += target.filename().string();
+    temp_name += ".XXXXXX";
+    temp_ = (folder / temp_name).string();
     fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
