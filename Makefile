@@ -84,4 +84,4 @@ fuzz:
 	done
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) build-bench build-deb
+	rm -rf $(BUILD) $(SAN_BUILD) build-bench build-deb $(FUZZ_BUILD)

@@ -14,10 +14,10 @@
 #include <string>
 
 #include "full_cruise.h"
-#include "print/cast_report.h"
+#include "ui/reports.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
-#include "ui/pdf_printer.h"
+#include "ui/qt/pdf_printer.h"
 #include "ui/profile_plot.h"
 #include "ui/qt/headless_windows.h"
 #include "ui/qt/info_panel.h"

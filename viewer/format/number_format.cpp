@@ -146,5 +146,7 @@ std::string signed_text(double x) {
     char buf[64];
     const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, a, form);
     if (ec != std::errc{}) return out + "0";
-    return out.append(buf, end);
+    std::string_view digits(buf, std::size_t(end - buf));
+    if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.remove_prefix(1);  // ".5", not "0.5"
+    return out.append(digits);
 }

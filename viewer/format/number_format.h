@@ -25,7 +25,8 @@ std::string format_number(double x, std::string_view pattern);
 std::string padnum(int width, int decimals, double x);
 
 // The signed general form: a blank or a minus sign, then the shortest decimal
-// form of x that reads back as the same double (" 2", "-2", " 0", " 0.08").
+// form of x that reads back as the same double, with no zero before the
+// point (" 2", "-2", " 0", " .08", "-.5").
 // Magnitudes from 1e-5 up to 1e15 are written out in full, others in
 // exponent form (" 1e+20"). -0 gives " 0"; NaN " nan", infinities " inf", "-inf".
 std::string signed_text(double x);

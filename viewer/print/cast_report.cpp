@@ -5,14 +5,9 @@
 #include <vector>
 
 #include "format/number_format.h"
-#include "print/report.h"
-#include "ui/profile_plot.h"
+#include "plot/profiles.h"
 
 namespace {
-
-// Plot units: the profile box runs 0..100 across and 0..100 down from the
-// surface (depth axlim(1, 1)) to the depth scale.
-bool inside(double x, double y) { return 1 < x && x < 100 && 1 < y && y < 100; }
 
 int samples_of(const CruiseData& d, int k) { return std::clamp(int(d.npts[k]), 0, kMaxScan); }
 
@@ -23,74 +18,35 @@ void draw_legend(const CruiseData& d, PlotSurface& page) {
         const int v = i + 1;
         const double y = 8 * i - 40;
         page.DrawStyle(i - 1);
-        for (int m = 1; m <= 10; ++m) {
-            page.Line((m - 1) * 10, y, m * 10, y);
-            page.Line(m * 10, y, m * 10, y + 2);
-        }
+        draw_ruler(page, true, y);
         page.DrawStyle(kDrawSolid);
         page.Line(0, y, 0, y + 2);
-        page.CurrentX(40);
-        page.CurrentY(y - 6);
-        page.Print(d.varname[v]);
-        page.CurrentX(-9);
-        page.CurrentY(y - 3);
-        page.Print(padnum(4, 1, d.axlim(v, 1)));
-        page.CurrentX(102);
-        page.CurrentY(y - 3);
-        page.Print(padnum(4, 1, d.axlim(v, 2)));
+        print_at(page, 40, y - 6, d.varname[v]);
+        print_at(page, -9, y - 3, padnum(4, 1, d.axlim(v, 1)));
+        print_at(page, 102, y - 3, padnum(4, 1, d.axlim(v, 2)));
     }
 }
 
 // The top and left edges of the profile box with their ticks, and the depth
 // labels.
 void draw_frame(const CruiseData& d, PlotSurface& page, double dscale) {
-    for (int m = 1; m <= 10; ++m) {
-        page.Line((m - 1) * 10, 0, m * 10, 0);
-        page.Line(m * 10, 0, m * 10, 2);
-    }
-    for (int m = 1; m <= 10; ++m) {
-        page.Line(0, (m - 1) * 10, 0, m * 10);
-        page.Line(0, m * 10, 2, m * 10);
-    }
-    page.CurrentX(-9);
-    page.CurrentY(-2);
-    page.Print(padnum(4, 0, d.axlim(1, 1)));
-    page.CurrentX(-9);
-    page.CurrentY(98);
-    page.Print(padnum(4, 0, dscale));
+    draw_ruler(page, true, 0);
+    draw_ruler(page, false, 0);
+    print_at(page, -9, -2, padnum(4, 0, d.axlim(1, 1)));
+    print_at(page, -9, 98, padnum(4, 0, dscale));
 }
 
 // Temperature, salinity, fluorescence and sigma-t in the line styles of the
-// legend. A segment is drawn only when both ends are strictly inside the box.
+// legend, against depth from axlim(1, 1) down to the depth scale.
 void draw_profiles(const CruiseData& d, PlotSurface& page, int k, double dscale) {
     const double dmin = d.axlim(1, 1);
     // A depth minimum at or below the scale would turn the box upside down.
     if (!(dmin < dscale)) return;
-    const double ys = 100 / (dscale - dmin);
-    const int n = samples_of(d, k);
     for (int v = kTemp; v <= kSigma; ++v) {
         page.DrawStyle(v - 2);
-        const double xs = 100 / (d.axlim(v, 2) - d.axlim(v, 1));
-        double px = 0, py = 0;
-        bool pin = false;
-        for (int j = 1; j <= n; ++j) {
-            const double x = (d.castdat(k, j, v) - d.axlim(v, 1)) * xs;
-            const double y = (d.castdat(k, j, kDepth) - dmin) * ys;
-            const bool in = inside(x, y);
-            if (j == 1 && in) page.Line(x, y, x, y);
-            if (j > 1 && pin && in) page.Line(px, py, x, y);
-            px = x;
-            py = y;
-            pin = in;
-        }
+        draw_profile(page, d, k, v, dmin, dscale);
     }
     page.DrawStyle(kDrawSolid);
-}
-
-void print_at(PlotSurface& page, double x, double y, const std::string& text) {
-    page.CurrentX(x);
-    page.CurrentY(y);
-    page.Print(text);
 }
 
 void draw_header(const CruiseData& d, PlotSurface& page, int k) {
@@ -146,18 +102,6 @@ void draw_table(const CruiseData& d, PlotSurface& page, int k) {
     print_at(page, 15, note_y, "[** Note:  this is uncorrected data **]");
 }
 
-void lay_out(Viewer& v, PlotSurface& page, int k) {
-    const CruiseData& d = v.d;
-    const double dscale = depth_scale(d.castdat(k, samples_of(d, k), kDepth));
-    v.filemsg.Text("  Printing cast " + d.castno[k]);
-    page.Scale(-30, -100, 140, 250);
-    draw_legend(d, page);
-    draw_frame(d, page, dscale);
-    draw_profiles(d, page, k, dscale);
-    draw_header(d, page, k);
-    draw_table(d, page, k);
-}
-
 }  // namespace
 
 double depth_scale(double last_depth) {
@@ -170,12 +114,17 @@ double depth_scale(double last_depth) {
     return dscale;
 }
 
-void print_casts(Viewer& v, int selector) {
-    print_casts(v, selector, report_path(v, selector == 1 ? Report::casts : Report::cast));
+void draw_cast_page(PlotSurface& page, const CruiseData& d, int k) {
+    const double dscale = depth_scale(d.castdat(k, samples_of(d, k), kDepth));
+    page.Scale(-30, -100, 140, 250);
+    draw_legend(d, page);
+    draw_frame(d, page, dscale);
+    draw_profiles(d, page, k, dscale);
+    draw_header(d, page, k);
+    draw_table(d, page, k);
 }
 
-bool print_casts(Viewer& v, int selector, const std::string& output) {
-    const CruiseData& d = v.d;
+std::vector<int> report_casts(const CruiseData& d, int selector) {
     std::vector<int> casts;
     if (selector == 1) {
         const int n = std::clamp(int(d.ncast), 0, kMaxCast);
@@ -186,20 +135,5 @@ bool print_casts(Viewer& v, int selector, const std::string& output) {
     } else {
         casts.push_back(std::clamp(int(d.curcast), 0, kMaxCast));
     }
-
-    v.filemsg.Visible(true);
-    bool ok = false;
-    if (casts.empty()) {
-        v.quenvar.status("No casts to print");
-    } else {
-        PlotSurface& page = v.printer.job(output);
-        for (std::size_t i = 0; i < casts.size(); ++i) {
-            if (i > 0) page.NewPage();
-            lay_out(v, page, casts[i]);
-        }
-        ok = finish_job(v, page, output);
-    }
-    v.filemsg.Visible(false);
-    drawcast(v, int(d.curcast));
-    return ok;
+    return casts;
 }

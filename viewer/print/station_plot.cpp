@@ -3,10 +3,8 @@
 #include <algorithm>
 
 #include "format/number_format.h"
-#include "print/report.h"
+#include "plot/coastline.h"
 #include "readers/record_fields.h"
-#include "ui/coastline.h"
-#include "ui/profile_plot.h"
 
 namespace {
 
@@ -22,16 +20,7 @@ std::string cast_label(std::string_view castno) {
     return signed_text(value == 0 ? 0.0 : value);  // "-0" reads as " 0"
 }
 
-void staprint(Viewer& v, bool withtrack) {
-    staprint(v, withtrack, report_path(v, withtrack ? Report::track : Report::stations));
-}
-
-bool staprint(Viewer& v, bool withtrack, const std::string& output) {
-    const CruiseData& d = v.d;
-    v.filemsg.Visible(true);
-    v.filemsg.Text("   Printing plot of cast locations");
-
-    PlotSurface& page = v.printer.job(output);
+CoastResult draw_station_plot(PlotSurface& page, const CruiseData& d, const std::string& coast_path, bool withtrack) {
     page.Scale(kWest, kNorth, kEast, kSouth);
     page.FillStyle(kFillSolid);
 
@@ -49,7 +38,7 @@ bool staprint(Viewer& v, bool withtrack, const std::string& output) {
         if (i > 1 && withtrack && loaded(i - 1)) page.Line(d.lon[i], d.lat[i], d.lon[i - 1], d.lat[i - 1]);
     }
 
-    const CoastResult coast = drawcoast(page, v.paths.coast_print);
+    CoastResult coast = drawcoast(page, coast_path);
 
     // The frame of the screen map.
     page.Line(71, 42.5, 71, 40);
@@ -59,9 +48,5 @@ bool staprint(Viewer& v, bool withtrack, const std::string& output) {
     page.CurrentX(69);
     page.CurrentY(39.8);
     page.Print("Cast Positions");
-
-    const bool ok = finish_job(v, page, output, coast.ok() ? "" : "no coastline, " + coast.message());
-    v.filemsg.Visible(false);
-    drawcast(v, int(d.curcast));
-    return ok;
+    return coast;
 }

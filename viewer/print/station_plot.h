@@ -3,19 +3,18 @@
 #include <string>
 #include <string_view>
 
-#include "ui/viewer.h"
+#include "readers/coastline_reader.h"
+#include "store/cruise_data.h"
+#include "surface/plot_surface.h"
 
-// Prints the station plot on one page: every cast 1..ncast that a load filled
+// Lays out the station plot on the page, in degrees west across and degrees
+// north down ((72, 44)-(64.5, 36.6)): every cast 1..ncast that a load filled
 // as a black dot labelled with its cast number, joined to the cast before it
-// when `withtrack` and that cast was filled too, then the printed coastline (v.paths.coast_print), the frame of
-// the screen map and the title. filemsg shows "   Printing plot of cast
-// locations" while it runs; the page goes to report_path(v, stations or
-// track); the current cast is drawn again at the end.
-void staprint(Viewer& v, bool withtrack);
-
-// The same page written to `output`. True when the PDF was written; the
-// status bar of the main window says so either way.
-bool staprint(Viewer& v, bool withtrack, const std::string& output);
+// when `withtrack` and that cast was filled too; then the coastline at
+// `coast_path`, the frame of the screen map and the title "Cast Positions".
+// Starts no page and ends no job; returns what the coastline held.
+[[nodiscard]] CoastResult draw_station_plot(PlotSurface& page, const CruiseData& d, const std::string& coast_path,
+                                            bool withtrack);
 
 // The label of a cast on the station plot: the numeric value of the cast
 // number text (leading blanks skipped, reading stops at the first character

@@ -64,48 +64,19 @@ TowDiagnostic store_tow(CruiseData& d, int i, const CastScans& scans) {
 BongoResult read_bongo(CruiseData& d, const std::string& header_path, const ReadProgress& progress) {
     BongoResult result;
     result.first_cast = kFirstTow;
-    result.ncast = kFirstTow - 1;
-
-    std::string header_text, why;
-    if (!read_text_file(header_path, header_text, why)) {
-        result.stop(header_path, why);
-        d.ncast = result.ncast;
-        return result;
-    }
-    result.header_read = true;
-
     const std::string folder = folder_of(header_path);
-    LineReader lines(header_text);
-    std::string_view line;
-    std::string cast_text;
-    CastScans scans;
-    int i = kFirstTow - 1;
-    while (lines.next(line)) {
-        if (is_blank(line)) continue;
-        if (i == kMaxCast) {
-            const int tows = kMaxCast - kFirstTow + 1;
-            result.stop(header_path, "lists more than " + std::to_string(tows) + " tows; the first " +
-                                  std::to_string(tows) + " were loaded (casts " + std::to_string(kFirstTow) +
-                                  " to " + std::to_string(kMaxCast) + ")");
-            break;
-        }
-        ++i;
-        CastHeader h = parse_record(header_item(line));
+    const auto parse = [&folder](std::string_view record) {
+        CastHeader h = parse_record(record);
         h.castfile = folder + "SBE" + h.castno + ".asc";
-        if (progress) progress(h.castfile);
-
-        if (!read_text_file(h.castfile, cast_text, why) || !read_scans(cast_text, 4, scans, why)) {
-            result.stop(h.castfile, why);
-            break;
-        }
-        if (scans.more)
-            result.issues.push_back({h.castfile, "holds more than " + std::to_string(kMaxScan) +
-                                                     " scans; the first " + std::to_string(kMaxScan) +
-                                                     " of the recording were kept"});
-        store_cast_header(d, i, h);
+        return h;
+    };
+    CastScans scans;
+    const auto load = [&](int i, const CastHeader& h, std::string_view text, std::string& why) {
+        if (!read_scans(text, 4, scans, why)) return false;
+        if (scans.more) note_scans_cut(result, h.castfile);
         result.tows.push_back(store_tow(d, i, scans));
-        result.ncast = i;
-    }
-    d.ncast = result.ncast;
+        return true;
+    };
+    read_header_records(d, header_path, "tows", parse, load, progress, result);
     return result;
 }

@@ -18,7 +18,7 @@ struct TowDiagnostic {
     int m = 0;                    // scans stored, npts
 };
 
-struct BongoResult : LoadResult {
+struct [[nodiscard]] BongoResult : LoadResult {
     std::vector<TowDiagnostic> tows;  // one per tow loaded, in order
 };
 
@@ -44,4 +44,4 @@ struct BongoResult : LoadResult {
 // Failures stop the load as in read_sb911; at most 150 tows (casts 51 to
 // 200). A recording of more than 500 scans keeps its first 500 and the load
 // goes on. ncol is not changed.
-BongoResult read_bongo(CruiseData& d, const std::string& header_path, const ReadProgress& progress = {});
+[[nodiscard]] BongoResult read_bongo(CruiseData& d, const std::string& header_path, const ReadProgress& progress = {});

@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "readers/scratch_folder.h"
+#include "testing/scratch_folder.h"
 #include "readers/sigma_t.h"
 
 namespace {
@@ -87,8 +87,6 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
         {"down only", {1, 2, 3, 4}, 4, 1},
         {"equal depths at the turn", {1, 2, 3, 3, 2, 1}, 3, 4},
         {"noisy upcast: all of it", {2, 14, 26, 38, 40.2, 39.1, 36, 36.4, 27, 27.3, 15, 15.2, 4, 1.5}, 5, 10},
-        {"rise and fall before the bottom", {1, 5, 4.8, 9, 12, 8, 4, 1}, 5, 4},
-        {"every depth above 0", {-1, -2, -3}, 1, 3},
         {"empty", {}, 0, 0},
         {"more than 500 scans", long_tow, 450, 51},
     };
@@ -100,7 +98,7 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
         const int j = std::min(static_cast<int>(row.depths.size()), 500);
         ASSERT_LE(r.issues.size(), 1u);
         EXPECT_EQ(r.issues.empty() ? "" : r.issues[0].what,
-                  j < int(row.depths.size()) ? "holds more than 500 scans; the first 500 of the recording were kept"
+                  j < int(row.depths.size()) ? "holds more than 500 scans; the first 500 were kept"
                                              : "");
         ASSERT_EQ(r.tows.size(), 1u);
         EXPECT_EQ(std::tuple(r.tows[0].j, r.tows[0].k, r.tows[0].m), std::tuple(j, row.k, row.npts));

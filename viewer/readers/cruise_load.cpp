@@ -1,6 +1,7 @@
 #include "readers/cruise_load.h"
 
 #include "readers/number_stream.h"
+#include "readers/record_fields.h"
 
 void store_cast_header(CruiseData& d, int i, const CastHeader& h) {
     d.latdeg[i] = h.latdeg;
@@ -50,4 +51,47 @@ bool read_scans(std::string_view text, int width, CastScans& scans, std::string&
             }
         }
     }
+}
+
+void read_header_records(CruiseData& d, const std::string& header_path, const char* unit,
+                         const std::function<CastHeader(std::string_view record)>& parse, const CastLoader& load,
+                         const ReadProgress& progress, LoadResult& result) {
+    result.ncast = result.first_cast - 1;
+    std::string header_text, why;
+    if (!read_text_file(header_path, header_text, why)) {
+        result.stop(header_path, why);
+        d.ncast = result.ncast;
+        return;
+    }
+    result.header_read = true;
+
+    LineReader lines(header_text);
+    std::string_view line;
+    std::string cast_text;
+    int i = result.first_cast - 1;
+    while (lines.next(line)) {
+        if (is_blank(line)) continue;
+        if (i == kMaxCast) {
+            const int n = kMaxCast - result.first_cast + 1;
+            result.stop(header_path, "lists more than " + std::to_string(n) + " " + unit + "; the first " +
+                                         std::to_string(n) + " were loaded (casts " +
+                                         std::to_string(result.first_cast) + " to " + std::to_string(kMaxCast) + ")");
+            break;
+        }
+        ++i;
+        const CastHeader h = parse(header_item(line));
+        if (progress) progress(h.castfile);
+        if (!read_text_file(h.castfile, cast_text, why) || !load(i, h, cast_text, why)) {
+            result.stop(h.castfile, why);
+            break;
+        }
+        store_cast_header(d, i, h);
+        result.ncast = i;
+    }
+    d.ncast = result.ncast;
+}
+
+void note_scans_cut(LoadResult& result, const std::string& castfile) {
+    result.issues.push_back({castfile, "holds more than " + std::to_string(kMaxScan) + " scans; the first " +
+                                           std::to_string(kMaxScan) + " were kept"});
 }

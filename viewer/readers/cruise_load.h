@@ -19,7 +19,7 @@ struct LoadIssue {
     std::string what;
 };
 
-struct LoadResult {
+struct [[nodiscard]] LoadResult {
     bool header_read = false;  // the header file could be opened and read
     int first_cast = 1;        // 1 for SB911, 51 for Bongo-SB
     int ncast = 0;             // last cast read completely (the store's ncast)
@@ -61,3 +61,24 @@ struct CastScans {
 // kMaxScan scans. False, with the reason in `why`, for an item that is not a
 // number or a scan cut short by the end of the file.
 bool read_scans(std::string_view text, int width, CastScans& scans, std::string& why);
+
+// What a reader does with one cast: reads the text of cast i's file into the
+// store (its scans, after its header entries have been parsed into `h`);
+// false with the reason in `why` stops the load.
+using CastLoader = std::function<bool(int i, const CastHeader& h, std::string_view text, std::string& why)>;
+
+// The record loop both cruise readers share. Reads the header file at
+// `header_path` record by record (blank lines skipped), numbering casts from
+// result.first_cast; for each record takes its entries from `parse` (castfile
+// included), tells `progress`, reads the cast file and hands its text to
+// `load`. A cast's header entries are stored only once `load` succeeded, so a
+// cast that failed leaves the store as it was. A file that cannot be read, a
+// failed `load` or a record past kMaxCast stops the load; ncast (in the store
+// and the result) is the last cast read whole. `unit` names the records in
+// the capacity message ("casts", "tows").
+void read_header_records(CruiseData& d, const std::string& header_path, const char* unit,
+                         const std::function<CastHeader(std::string_view record)>& parse, const CastLoader& load,
+                         const ReadProgress& progress, LoadResult& result);
+
+// The issue told when a cast file holds more than kMaxScan scans.
+void note_scans_cut(LoadResult& result, const std::string& castfile);

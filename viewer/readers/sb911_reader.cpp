@@ -55,59 +55,29 @@ void store_scans(CruiseData& d, int i, const CastScans& scans) {
 LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadProgress& progress) {
     LoadResult result;
     result.first_cast = 1;
-
-    std::string header_text, why;
-    if (!read_text_file(header_path, header_text, why)) {
-        result.stop(header_path, why);
-        d.ncast = result.ncast;
-        return result;
-    }
-    result.header_read = true;
-
     const std::string base = header_path.substr(0, header_path.size() >= 4 ? header_path.size() - 4 : 0);
-    LineReader lines(header_text);
-    std::string_view line;
-    std::string cast_text;
+    const auto parse = [&base](std::string_view record) {
+        CastHeader h = parse_record(record);
+        h.castfile = base + "d" + h.castno + ".PRE";
+        return h;
+    };
     CastScans scans;
     int width = 0;  // numbers per scan, from cast 1
-    int i = 0;
-    while (lines.next(line)) {
-        if (is_blank(line)) continue;
-        if (i == kMaxCast) {
-            result.stop(header_path, "lists more than " + std::to_string(kMaxCast) + " casts; the first " +
-                                  std::to_string(kMaxCast) + " were loaded");
-            break;
-        }
-        ++i;
-        CastHeader h = parse_record(header_item(line));
-        h.castfile = base + "d" + h.castno + ".PRE";
-        if (progress) progress(h.castfile);
-
-        if (!read_text_file(h.castfile, cast_text, why)) {
-            result.stop(h.castfile, why);
-            break;
-        }
+    const auto load = [&](int i, const CastHeader& h, std::string_view text, std::string& why) {
         if (i == 1) {
-            const int count = first_line_layout(cast_text);
+            const int count = first_line_layout(text);
             if (count != 4 && count != 5) {
-                result.stop(h.castfile, layout_problem(count));
-                break;
+                why = layout_problem(count);
+                return false;
             }
             d.ncol = count;
             width = count + 1;
         }
-        if (!read_scans(cast_text, width, scans, why)) {
-            result.stop(h.castfile, why);
-            break;
-        }
-        if (scans.more)
-            result.issues.push_back({h.castfile, "holds more than " + std::to_string(kMaxScan) +
-                                                     " scans; the first " + std::to_string(kMaxScan) +
-                                                     " were kept"});
-        store_cast_header(d, i, h);
+        if (!read_scans(text, width, scans, why)) return false;
+        if (scans.more) note_scans_cut(result, h.castfile);
         store_scans(d, i, scans);
-        result.ncast = i;
-    }
-    d.ncast = result.ncast;
+        return true;
+    };
+    read_header_records(d, header_path, "casts", parse, load, progress, result);
     return result;
 }

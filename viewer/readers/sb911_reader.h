@@ -27,4 +27,4 @@
 // cast. A cast file of more than 500 scans keeps its first 500 and the load
 // goes on. Each of these is reported in the result's issues. ncol changes
 // only with a valid layout.
-LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadProgress& progress = {});
+[[nodiscard]] LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadProgress& progress = {});

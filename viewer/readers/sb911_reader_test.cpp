@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "readers/scratch_folder.h"
+#include "testing/scratch_folder.h"
 #include "readers/sigma_t.h"
 
 namespace {
@@ -135,18 +135,14 @@ TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
         double ncast, ncol;
     };
     const Row rows[] = {
-        {"header cannot be opened", "CRUISE.hdr", no_file, "cannot be opened: No such file or directory", 0, 4},
         {"a 201st record", "CRUISE.hdr", header(201), "lists more than 200 casts; the first 200 were loaded", 200, 5},
         {"cast file is a folder", "CRUISEd003.PRE", folder, "cannot be read: Is a directory", 2, 5},
         {"scan cut short by the end of the file", "CRUISEd003.PRE", kTwoScans + " 3 19.1 31.7\n",
          "scan 3 is cut short by the end of the file (3 of 6 values)", 2, 5},
         {"nan, after blank lines", "CRUISEd003.PRE", third_scan("\r\n\r\nnan"), "line 5: \"nan\" is not a number", 2, 5},
-        {"trailing letter", "CRUISEd003.PRE", third_scan("3x"), "\"3x\" is not a number", 2, 5},
         {"two signs", "CRUISEd003.PRE", third_scan("+-3"), "\"+-3\" is not a number", 2, 5},
-        {"beyond a double", "CRUISEd003.PRE", third_scan("1e999"), "\"1e999\" is not a number", 2, 5},
         {"first line of four values", "CRUISEd001.PRE", " 2.0 20.5 31.6 0.37\n",
          "its first line holds 4 values; a cast file holds 5 or 6 to a scan", 0, 4},
-        {"first line of seven values", "CRUISEd001.PRE", " 2 20 31 0.3 3.8 245 1\n", "holds 7 values", 0, 4},
         {"first line between tabs and commas reads as one value", "CRUISEd001.PRE", "2.0\t20.5\t31.6,0.37,3.86,245\n",
          "its first line holds 1 value;", 0, 4},
         {"cast one holds no scans", "CRUISEd001.PRE", "\r\n  \r\n", "holds no scans", 0, 4},

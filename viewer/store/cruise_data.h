@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "store/color.h"
 #include "store/value_cell.h"
 
 // Capacities of the store. Index 0 of every dimension exists and is not used.

@@ -1,5 +1,6 @@
 #include "surface/image_surface.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -33,8 +34,7 @@ constexpr Pattern kPatterns[4] = {
 }  // namespace
 
 QFont ImageSurface::default_font() {
-    QFont f(QStringLiteral("Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
+    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     f.setPointSizeF(8.25);
     f.setBold(true);
     return f;

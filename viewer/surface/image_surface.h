@@ -21,7 +21,8 @@
 // Before the first Scale the user units are logical pixels of the initial size.
 class ImageSurface : public PlotSurface {
 public:
-    // The windows' font: the platform's sans-serif UI font, 8.25 points, bold.
+    // The font of every window of the viewer: the platform's general UI font
+    // (a sans-serif), 8.25 points, bold.
     static QFont default_font();
 
     // width, height: logical pixels (0 counts as 1); device_pixel_ratio: the

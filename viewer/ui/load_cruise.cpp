@@ -44,10 +44,12 @@ std::string problem_text(const LoadResult& r) {
 void end_load(Viewer& v, const std::string& path, const LoadResult& r, const char* title) {
     v.filemsg.Visible(false);
     if (r.header_read) v.report_folder = folder_of(path);
-    stamap(v);
+    const CoastResult coast = stamap(v);
     drawaxes(v);
     v.d.curcast = r.first_cast;
     drawcast(v, r.first_cast);
+    // Every later redraw of the map meets the same fault; it is told here only.
+    if (!coast.ok()) v.quenvar.status("No coastline on the map: " + coast.message());
     if (!r.issues.empty()) v.alerts.message_box(title, problem_text(r));
 }
 

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "readers/scratch_folder.h"
+#include "testing/scratch_folder.h"
 #include "testing/fake_windows.h"
+#include "ui/station_map.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ TEST_F(LoadFlow, Sb911LoadShowsProgressThenEndsOnCastOne) {
     const std::string header = sb911_cruise(2);
     fake.lister.list.clear();
     fake.Stations.map.clear();
-    readsb911(v, header);
+    EXPECT_FALSE(readsb911(v, header).stopped);
     EXPECT_EQ(fake.filemsg.texts, (std::vector<std::string>{"Reading: " + folder.path("CRUISEd001.PRE"),
                                                             "Reading: " + folder.path("CRUISEd002.PRE")}));
     EXPECT_FALSE(fake.filemsg.visible);
@@ -68,6 +69,11 @@ TEST_F(LoadFlow, Sb911LoadShowsProgressThenEndsOnCastOne) {
     EXPECT_EQ(std::tuple(list[1].text, list[1].state.underline, list[1].state.current_x, list[1].state.current_y),
               std::tuple(kListHeading, true, 2, 1));
     EXPECT_EQ(fake.Stations.map.calls().at(0).op, Op::Cls);
+    // No screen coastline here: said once, at the load, not at each redraw.
+    ASSERT_EQ(fake.quenvar.statuses.size(), 1u);
+    EXPECT_EQ(fake.quenvar.statuses[0].rfind("No coastline on the map: ", 0), 0u) << fake.quenvar.statuses[0];
+    EXPECT_FALSE(Stations::Form_Resize(v).ok());
+    EXPECT_EQ(fake.quenvar.statuses.size(), 1u);
 }
 
 // A load that stops ends as usual, keeps the casts read before the fault and
@@ -79,7 +85,7 @@ TEST_F(LoadFlow, StoppedLoadKeepsItsCastsThenNamesEachFileInOneMessage) {
     folder.write("CRUISEd021.PRE", scans(997));
     // 003 is missing; 004 is never reached.
     folder.write("CRUISEd004.PRE", scans(2));
-    readsb911(v, folder.write("CRUISE.hdr", header));
+    EXPECT_TRUE(readsb911(v, folder.write("CRUISE.hdr", header)).stopped);
     EXPECT_FALSE(fake.filemsg.visible);
     EXPECT_EQ(fake.filemsg.texts.back(), "Reading: " + folder.path("CRUISEd003.PRE"));
     EXPECT_EQ(std::tuple(fake.d.ncast.value(), fake.d.curcast.value(), fake.d.npts[2].value()),
@@ -114,7 +120,7 @@ TEST_F(LoadFlow, CommandLineFilesGoToTheReaderTheirNameCalls) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake.alerts.shown.clear();
-        load_file(v, row.file);
+        EXPECT_EQ(load_file(v, row.file).stopped, !row.title.empty());
         EXPECT_EQ(fake.d.ncast, row.ncast);
         EXPECT_EQ(v.report_folder, row.report_folder);
         if (row.title.empty()) {
@@ -132,27 +138,27 @@ TEST_F(LoadFlow, BongoLoadWritesTheDiagnosticFileAndEndsOnCastFiftyOne) {
     folder.write("test.dat", "an earlier load's lines\n");
     folder.write("tows/SBE007.asc", " 1.5 20.1 31.9 1\r\n 6 18 32.1 2\r\n 2 19.5 32 3\r\n");
     folder.write("tows/SBE012.asc", " 1 20 -1.25 1\r\n 0.5 20 31 2\r\n");
-    readbongo(v, folder.write("tows/header.dat", bongo_record("7  ") + "\r\n" + bongo_record("12 ") + "\r\n"));
+    (void)readbongo(v, folder.write("tows/header.dat", bongo_record("7  ") + "\r\n" + bongo_record("12 ") + "\r\n"));
     EXPECT_EQ(std::pair(fake.d.ncast.value(), fake.d.curcast.value()), std::pair(52.0, 51.0));
     EXPECT_FALSE(fake.filemsg.visible);
     EXPECT_EQ(fake.filemsg.texts, (std::vector<std::string>{"Reading: " + folder.path("tows/SBE007.asc"),
                                                             "Reading: " + folder.path("tows/SBE012.asc")}));
     EXPECT_TRUE(fake.alerts.shown.empty());
     EXPECT_EQ(read_all(folder.path("test.dat")), " 1.5  20.1  31.9\n 3\n 2  19.5  32\nk: 2\nm: 2\n"
-                                                 " 1  20 -1.25\n 2\n 0.5  20  31\nk: 1\nm: 2\n");
+                                                 " 1  20 -1.25\n 2\n .5  20  31\nk: 1\nm: 2\n");
 }
 
 // The diagnostic file is replaced even by a load that stops; one that cannot
 // be written does not stop the load, though the user hears of it.
 TEST_F(LoadFlow, DiagnosticFileOnFailures) {
     folder.write("test.dat", "old\n");
-    readbongo(v, folder.path("nowhere/header.dat"));
+    EXPECT_TRUE(readbongo(v, folder.path("nowhere/header.dat")).stopped);
     EXPECT_EQ(read_all(folder.path("test.dat")), "");
 
     v.paths.diagnostic = folder.path("no-such-folder/test.dat");
     fake.alerts.shown.clear();
     folder.write("SBE007.asc", " 1 20 31 1\n 2 19 32 2\n");
-    readbongo(v, folder.write("header.dat", bongo_record("7  ") + "\n"));
+    EXPECT_FALSE(readbongo(v, folder.write("header.dat", bongo_record("7  ") + "\n")).stopped);
     EXPECT_EQ(fake.d.ncast, 51);
     ASSERT_EQ(fake.alerts.shown.size(), 1u);
     EXPECT_EQ(fake.alerts.shown[0].second, v.paths.diagnostic + ": the diagnostic file could not be written");
@@ -161,9 +167,9 @@ TEST_F(LoadFlow, DiagnosticFileOnFailures) {
 // The order `make run` opens them in: the SB911 cruise, then the tows, which
 // leave casts 1 to 50 to the SB911 cruise.
 TEST_F(LoadFlow, SamplesLoadWithoutAMessage) {
-    load_file(v, QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr");
+    EXPECT_FALSE(load_file(v, QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr").stopped);
     EXPECT_EQ(fake.d.ncast, 35);
-    load_file(v, QUENVAR_SAMPLES_DIR "/bongo/header.dat");
+    EXPECT_FALSE(load_file(v, QUENVAR_SAMPLES_DIR "/bongo/header.dat").stopped);
     EXPECT_GT(fake.d.ncast, 52);
     EXPECT_EQ(fake.d.curcast, 51);
     EXPECT_TRUE(fake.alerts.shown.empty());

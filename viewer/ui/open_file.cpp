@@ -8,7 +8,8 @@ void open_and_load(Viewer& v, OpenFileDialog& cmdgetdata, const std::string& fil
     cmdgetdata.ShowOpen();
     const std::string path = cmdgetdata.FileName();
     if (path.empty()) return;  // cancelled
-    reader(v, path);
+    // The load tells the user what went wrong; nothing is left to do here.
+    (void)reader(v, path);
 }
 
 namespace quenvar {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "plot/coastline.h"
+#include "plot/stations.h"
 #include "ui/profile_plot.h"
 
 namespace {
@@ -27,12 +29,8 @@ CoastResult stamap(Viewer& v) {
 
     PlotSurface& s = v.Stations.surface();
     s.Scale(71, 42.5, 65.5, 40);
-    const Color text = s.ForeColor();
-    s.ForeColor(QBColor(4));
-    s.FillColor(s.BackColor());
-    const int n = static_cast<int>(v.d.ncast);
-    for (int i = 1; i <= n; ++i) s.Circle(v.d.lon[i], v.d.lat[i], v.d.stnrad);
-    s.ForeColor(text);
+    draw_station_markers(s, v.d);
+    // The coastline goes last, over the markers, in the window's text colour.
     return drawcoast(s, v.paths.coast_screen);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/coastline.h"
+#include "readers/coastline_reader.h"
 #include "ui/viewer.h"
 
 // Half the side of the square hit box around a station, degrees on both axes.
@@ -13,12 +13,12 @@ inline constexpr double pickradius = 0.05;
 // cast as current: the caller follows with drawcast(curcast).
 // Returns what drawcoast read; a faulty coastline leaves the markers drawn and
 // gives the same fault at every redraw, so a caller shows it once at most.
-CoastResult stamap(Viewer& v);
+[[nodiscard]] CoastResult stamap(Viewer& v);
 
 namespace Stations {
 // With a cruise loaded (curcast > 0): Cls, stamap, drawaxes, drawcast(curcast),
 // returning stamap's coastline result. With none it draws nothing.
-CoastResult Form_Resize(Viewer& v);
+[[nodiscard]] CoastResult Form_Resize(Viewer& v);
 // A press of any button at (x, y), degrees west and north, makes current the
 // lowest-indexed cast whose box |x - lon| < pickradius, |y - lat| < pickradius
 // holds it: the old cast is erased and the new one drawn, as a key step does.

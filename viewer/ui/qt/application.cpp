@@ -3,15 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 
-#include "print/cast_report.h"
-#include "print/station_plot.h"
 #include "ui/limits.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
 #include "ui/open_file.h"
 #include "ui/profile_plot.h"
+#include "ui/reports.h"
 #include "ui/station_map.h"
 
 ViewerPaths default_paths() {
@@ -20,20 +18,8 @@ ViewerPaths default_paths() {
             QDir(QDir::tempPath()).filePath("test.dat").toStdString()};
 }
 
-namespace {
-
-// Every window's font: the platform's sans-serif UI font, 8.25 points, bold.
-QFont window_font() {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
-}
-
-}  // namespace
-
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {
-    QApplication::setFont(window_font());  // every window, before the companions lay out their captions
+    QApplication::setFont(ImageSurface::default_font());  // every window, before the companions lay out their captions
     info_ = new InfoPanel(&main_);
     lister_ = new ListerPanel(&main_);
     stations_ = new StationsPanel(&main_);
@@ -61,7 +47,8 @@ void QuenvarApp::wire() {
     main_.on_close = [] { QApplication::quit(); };
     main_.on_key_down = handler([&v](int code, int shift) { quenvar::Form_KeyDown(v, code, shift); });
     main_.view()->on_resize = handler([&v] { quenvar::Form_Resize(v); });
-    stations_->connect_events(handler([&v] { Stations::Form_Resize(v); }),
+    // A coastline that cannot be drawn was told at the load; a resize meets the same fault.
+    stations_->connect_events(handler([&v] { (void)Stations::Form_Resize(v); }),
                               handler([&v](int button, int shift, double x, double y) {
                                   Stations::Form_MouseDown(v, button, shift, x, y);
                               }));
@@ -84,7 +71,7 @@ void QuenvarApp::start(const QStringList& files) {
     main_.show();     // its first resize draws the frame and cast 0
     main_.activateWindow();
     for (const QString& f : files) {
-        load_file(*viewer_, QFileInfo(f).absoluteFilePath().toStdString());
+        (void)load_file(*viewer_, QFileInfo(f).absoluteFilePath().toStdString());  // told by the load
         refresh();
     }
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "store/cruise_data.h"
-#include "ui/pdf_printer.h"
+#include "ui/qt/pdf_printer.h"
 #include "ui/qt/info_panel.h"
 #include "ui/qt/limit_box.h"
 #include "ui/qt/lister_panel.h"

@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "print/report.h"
+#include "ui/reports.h"
 #include "ui/load_cruise.h"
 #include "ui/open_file.h"
-#include "ui/pdf_printer.h"
+#include "ui/qt/pdf_printer.h"
 #include "ui/profile_plot.h"
 #include "ui/qt/headless_windows.h"
 #include "ui/qt/application.h"

@@ -1,4 +1,4 @@
-#include "ui/pdf_printer.h"
+#include "ui/qt/pdf_printer.h"
 
 PlotSurface& PdfPrinter::job(const std::string& path) {
     surface_.reset();

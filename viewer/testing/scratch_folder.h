@@ -1,8 +1,8 @@
 #pragma once
 
 // Test helper: a fresh folder in the system's temporary folder, removed with
-// everything in it when the object goes. Header only; used by the tests of
-// the readers and of the load flows.
+// everything in it when the object goes. Header only; the viewer's one
+// temporary-folder helper for its tests and benchmarks.
 
 #include <atomic>
 #include <filesystem>
@@ -15,7 +15,7 @@ class ScratchFolder {
 public:
     ScratchFolder() {
         static std::atomic<int> counter{0};
-        const auto name = "quenvar9-readers-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const auto name = "quenvar9-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         root_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_);

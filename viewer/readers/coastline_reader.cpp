@@ -1,12 +1,13 @@
-#include "ui/coastline.h"
+#include "readers/coastline_reader.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string_view>
+
+#include "readers/number_stream.h"
 
 std::string CoastResult::message() const {
     return ok() ? std::string() : file + ": " + problem;
@@ -94,14 +95,6 @@ private:
     std::string problem_;
 };
 
-// A finite number, written as a whole item ("-70.5", "+41", "4.1e1").
-bool parse_number(std::string_view text, double& value) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && std::isfinite(value);
-}
-
 // An item as it may be quoted in a message: control bytes shown as '?'.
 std::string printable(const std::string& item) {
     std::string out = item;
@@ -110,9 +103,9 @@ std::string printable(const std::string& item) {
     return out;
 }
 
-class CoastDrawer {
+class CoastParser {
 public:
-    CoastDrawer(PlotSurface& s, std::FILE* f, CoastResult& r) : s_(s), in_(f), r_(r) {}
+    CoastParser(const CoastSegment& segment, std::FILE* f, CoastResult& r) : segment_(segment), in_(f), r_(r) {}
 
     void run() {
         while (!in_.at_end()) {
@@ -129,7 +122,7 @@ public:
             for (double j = 2; j <= n; ++j) {
                 float x2 = 0, y2 = 0;
                 if (!point(x2, y2)) return;
-                s_.Line(x, y, x2, y2);
+                segment_(x, y, x2, y2);
                 ++r_.segments;
                 x = x2;
                 y = y2;
@@ -178,7 +171,7 @@ private:
         if (r_.problem.empty()) r_.problem = why;  // the first fault is the one to tell
     }
 
-    PlotSurface& s_;
+    const CoastSegment& segment_;
     ItemReader in_;
     CoastResult& r_;
     std::string item_;
@@ -188,7 +181,7 @@ private:
 
 }  // namespace
 
-CoastResult drawcoast(PlotSurface& s, const std::string& path) {
+CoastResult read_coastline(const std::string& path, const CoastSegment& segment) {
     CoastResult r;
     r.file = path;
     errno = 0;
@@ -197,6 +190,6 @@ CoastResult drawcoast(PlotSurface& s, const std::string& path) {
         r.problem = std::string("cannot be opened (") + std::strerror(errno) + ")";
         return r;
     }
-    CoastDrawer(s, f.get(), r).run();
+    CoastParser(segment, f.get(), r).run();
     return r;
 }

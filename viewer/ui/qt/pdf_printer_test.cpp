@@ -1,9 +1,10 @@
-#include "ui/pdf_printer.h"
+#include "ui/qt/pdf_printer.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTemporaryDir>
+
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -14,8 +15,8 @@ bool is_pdf(const std::string& path) {
 
 // Each job's outcome is the last job's; a new job drops an unfinished one.
 TEST(PdfPrinter, ReportsEachJobsOutcome) {
-    QTemporaryDir dir;
-    const auto file = [&](const char* name) { return dir.filePath(name).toStdString(); };
+    ScratchFolder dir;
+    const auto file = [&](const char* name) { return dir.path(name); };
     PdfPrinter printer;
     std::string why;
     EXPECT_FALSE(printer.last_job_ok(&why)) << "nothing printed yet";
