@@ -39,8 +39,6 @@ TEST_F(CoastFile, ReadingRules) {
     };
     const std::vector<Row> rows = {
         {"longitude -70.5 lands at x 70.5", "2\n-70.5,41.25\n-70,41.5\n", {{70.5, 41.25, 70, 41.5}}, 1, 2},
-         2,
-         5},
         {"count 1 reads one point, draws nothing", "1\n-70,41\n2\n-69,40\n-68,40\n", {{69, 40, 68, 40}}, 2, 3},
         {"count 0 still consumes one point", "0\n-70,41\n2\n-69,40\n-68,40\n", {{69, 40, 68, 40}}, 2, 3},
         {"blanks, tabs, CRLF", "2\r\n  -70.5 , 41.25\t\r\n-70 ,\t41.5\r\n", {{70.5, 41.25, 70, 41.5}}, 1, 2},
