@@ -1,7 +1,7 @@
 #include "free_format_reader.h"
 
 #include "run_errors.h"
-#include "testing/test_folder.h"
+#include "test_folder.h"
 
 #include <gtest/gtest.h>
 

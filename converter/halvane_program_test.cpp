@@ -1,7 +1,7 @@
 // Runs the built halvane program the way a script does, `halvane < answers`,
 // in a temporary folder, and checks its exit status, its output and its file.
 
-#include "testing/test_folder.h"
+#include "test_folder.h"
 
 #include <gtest/gtest.h>
 

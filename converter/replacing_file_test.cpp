@@ -1,7 +1,7 @@
 #include "replacing_file.h"
 
 #include "run_errors.h"
-#include "testing/test_folder.h"
+#include "test_folder.h"
 
 #include <gtest/gtest.h>
 
