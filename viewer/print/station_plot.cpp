@@ -4,6 +4,7 @@
 
 #include "format/number_format.h"
 #include "plot/coastline.h"
+#include "plot/map_frame.h"
 #include "readers/record_fields.h"
 
 namespace {
@@ -20,33 +21,41 @@ std::string cast_label(std::string_view castno) {
     return signed_text(value == 0 ? 0.0 : value);  // "-0" reads as " 0"
 }
 
-CoastResult draw_station_plot(PlotSurface& page, const CruiseData& d, const std::string& coast_path, bool withtrack) {
-    page.Scale(kWest, kNorth, kEast, kSouth);
+CoastResult draw_station_plot(PlotSurface& page, const CruiseData& d, const std::string& coast_fixed,
+                              const std::string& coast_world, bool withtrack) {
+    // A fitted map moves the whole page by the change that takes the fixed
+    // frame to the fitted one, so frame, title and labels keep their places.
+    const MapFrame f = map_frame(d);
+    const auto X = [&f](double x) { return f.fitted ? f.x(x) : x; };
+    const auto Y = [&f](double y) { return f.fitted ? f.y(y) : y; };
+    const double sx = f.fitted ? f.scale() : 1, sy = f.fitted ? (f.north - f.south) / 2.5 : 1;
+    page.Scale(X(kWest), Y(kNorth), X(kEast), Y(kSouth));
     page.FillStyle(kFillSolid);
 
-    // Casts no load has filled (casts 1..50 after a Bongo-SB load on a fresh
-    // start) have no station: no dot, and no track segment running to 0 N 0 W.
-    const auto loaded = [&d](int i) { return !d.castfile[i].empty(); };
+    // Casts no load filled (casts 1..50 after a Bongo-SB load on a fresh
+    // start) or without a position have no station: no dot, and no track
+    // segment running to 0 N 0 W.
     const int n = std::clamp(int(d.ncast), 0, kMaxCast);
     for (int i = 1; i <= n; ++i) {
-        if (!loaded(i)) continue;
-        page.Circle(d.lon[i], d.lat[i], d.stnrad * 0.6);
-        page.CurrentX(d.lon[i] + 0.05);
-        page.CurrentY(d.lat[i] + 0.1);
+        if (!has_station(d, i)) continue;
+        page.Circle(d.lon[i], d.lat[i], d.stnrad * 0.6 * sx);
+        page.CurrentX(d.lon[i] + 0.05 * sx);
+        page.CurrentY(d.lat[i] + 0.1 * sy);
         page.Print(cast_label(d.castno[i]));
         // Drawn after the dot and label of the later cast, so it passes over them.
-        if (i > 1 && withtrack && loaded(i - 1)) page.Line(d.lon[i], d.lat[i], d.lon[i - 1], d.lat[i - 1]);
+        if (i > 1 && withtrack && has_station(d, i - 1)) page.Line(d.lon[i], d.lat[i], d.lon[i - 1], d.lat[i - 1]);
     }
 
-    CoastResult coast = drawcoast(page, coast_path);
+    CoastResult coast = f.fitted ? draw_coast_in_frame(page, coast_world, X(kWest), Y(kNorth), X(kEast), Y(kSouth))
+                                 : drawcoast(page, coast_fixed);
 
     // The frame of the screen map.
-    page.Line(71, 42.5, 71, 40);
-    page.Line(71, 42.5, 65.5, 42.5);
-    page.Line(65.5, 42.5, 65.5, 40);
-    page.Line(65.5, 40, 71, 40);
-    page.CurrentX(69);
-    page.CurrentY(39.8);
+    page.Line(X(71), Y(42.5), X(71), Y(40));
+    page.Line(X(71), Y(42.5), X(65.5), Y(42.5));
+    page.Line(X(65.5), Y(42.5), X(65.5), Y(40));
+    page.Line(X(65.5), Y(40), X(71), Y(40));
+    page.CurrentX(X(69));
+    page.CurrentY(Y(39.8));
     page.Print("Cast Positions");
     return coast;
 }

@@ -4,7 +4,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <sys/stat.h>
 #include <string_view>
 
 #include "readers/number_stream.h"
@@ -105,7 +108,7 @@ std::string printable(const std::string& item) {
 
 class CoastParser {
 public:
-    CoastParser(const CoastSegment& segment, std::FILE* f, CoastResult& r) : segment_(segment), in_(f), r_(r) {}
+    CoastParser(const CoastPoint& on_point, std::FILE* f, CoastResult& r) : on_point_(on_point), in_(f), r_(r) {}
 
     void run() {
         while (!in_.at_end()) {
@@ -119,13 +122,11 @@ public:
             done_ = 0;
             float x = 0, y = 0;
             if (!point(x, y)) return;
+            on_point_(true, x, y);
             for (double j = 2; j <= n; ++j) {
-                float x2 = 0, y2 = 0;
-                if (!point(x2, y2)) return;
-                segment_(x, y, x2, y2);
+                if (!point(x, y)) return;
+                on_point_(false, x, y);
                 ++r_.segments;
-                x = x2;
-                y = y2;
             }
             ++r_.polylines;
         }
@@ -171,7 +172,7 @@ private:
         if (r_.problem.empty()) r_.problem = why;  // the first fault is the one to tell
     }
 
-    const CoastSegment& segment_;
+    const CoastPoint& on_point_;
     ItemReader in_;
     CoastResult& r_;
     std::string item_;
@@ -181,7 +182,7 @@ private:
 
 }  // namespace
 
-CoastResult read_coastline(const std::string& path, const CoastSegment& segment) {
+CoastResult read_coastline_points(const std::string& path, const CoastPoint& on_point) {
     CoastResult r;
     r.file = path;
     errno = 0;
@@ -190,6 +191,48 @@ CoastResult read_coastline(const std::string& path, const CoastSegment& segment)
         r.problem = std::string("cannot be opened (") + std::strerror(errno) + ")";
         return r;
     }
-    CoastParser(segment, f.get(), r).run();
+    CoastParser(on_point, f.get(), r).run();
     return r;
+}
+
+CoastResult read_coastline(const std::string& path, const CoastSegment& segment) {
+    float px = 0, py = 0;
+    return read_coastline_points(path, [&](bool starts, float x, float y) {
+        if (!starts) segment(px, py, x, y);
+        px = x;
+        py = y;
+    });
+}
+
+const CoastIndex& coast_index(const std::string& path) {
+    struct Cached {
+        struct stat seen {};
+        CoastIndex index;
+    };
+    static std::map<std::string, std::unique_ptr<Cached>> cache;
+    struct stat now {};
+    if (::stat(path.c_str(), &now) != 0) {
+        // Nothing to keep: read again next time, to say why.
+        static CoastIndex missing;
+        missing = CoastIndex{};
+        missing.result = read_coastline_points(path, [](bool, float, float) {});
+        return missing;
+    }
+    std::unique_ptr<Cached>& c = cache[path];
+    if (c && c->seen.st_size == now.st_size && c->seen.st_ino == now.st_ino &&
+        c->seen.st_mtim.tv_sec == now.st_mtim.tv_sec && c->seen.st_mtim.tv_nsec == now.st_mtim.tv_nsec)
+        return c->index;
+    c = std::make_unique<Cached>();
+    c->seen = now;
+    CoastIndex& idx = c->index;
+    idx.result = read_coastline_points(path, [&idx](bool starts, float x, float y) {
+        if (starts) idx.lines.push_back({x, x, y, y, idx.xy.size() / 2, 0});
+        CoastIndex::Polyline& p = idx.lines.back();
+        p.west = std::max(p.west, x), p.east = std::min(p.east, x);
+        p.north = std::max(p.north, y), p.south = std::min(p.south, y);
+        ++p.count;
+        idx.xy.push_back(x);
+        idx.xy.push_back(y);
+    });
+    return idx;
 }

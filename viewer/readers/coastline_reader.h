@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 // What a coastline file held, and why reading stopped early.
 struct [[nodiscard]] CoastResult {
@@ -34,3 +36,24 @@ using CoastSegment = std::function<void(float x1, float y1, float x2, float y2)>
 // stops the reading there: the segments handed on before stay handed on, and
 // the result names the file and the problem. Nothing is thrown.
 [[nodiscard]] CoastResult read_coastline(const std::string& path, const CoastSegment& segment);
+
+// The points of a coastline file one by one, in map units; `starts` marks the
+// first point of each polyline. Reading and faults as read_coastline.
+using CoastPoint = std::function<void(bool starts, float x, float y)>;
+[[nodiscard]] CoastResult read_coastline_points(const std::string& path, const CoastPoint& on_point);
+
+// A coastline file held in memory, each polyline with its bounding box, so a
+// large (world) file can be drawn a frame at a time.
+struct CoastIndex {
+    struct Polyline {
+        float west, east, north, south;  // bounding box, degrees west and north
+        std::size_t first, count;        // its points, from xy[2 * first]
+    };
+    std::vector<float> xy;  // x, y of every point, map units
+    std::vector<Polyline> lines;
+    CoastResult result;     // what reading the file met
+};
+
+// The index of the coastline file at `path`, read once and kept for the life
+// of the program (read again when the file's size, inode or time changes).
+const CoastIndex& coast_index(const std::string& path);

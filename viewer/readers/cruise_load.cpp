@@ -1,5 +1,8 @@
 #include "readers/cruise_load.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "readers/number_stream.h"
 #include "readers/record_fields.h"
 
@@ -80,6 +83,18 @@ void read_header_records(CruiseData& d, const std::string& header_path, const ch
         }
         ++i;
         const CastHeader h = parse(header_item(line));
+        // The cast number becomes part of a file name: a NUL would cut the
+        // name short and open another file.
+        const auto bad = std::find_if(h.castno.begin(), h.castno.end(), [](char c) {
+            return (static_cast<unsigned char>(c) < 32 && c != '\t') || c == 127;
+        });
+        if (bad != h.castno.end()) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned char>(*bad));
+            result.stop(header_path, "line " + std::to_string(lines.line_number()) + ": the cast number holds a control character (" +
+                                         code + "), so no cast file can be named from it");
+            break;
+        }
         if (progress) progress(h.castfile);
         if (!read_text_file(h.castfile, cast_text, why) || !load(i, h, cast_text, why)) {
             result.stop(h.castfile, why);

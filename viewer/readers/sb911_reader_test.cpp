@@ -136,6 +136,8 @@ TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
     };
     const Row rows[] = {
         {"a 201st record", "CRUISE.hdr", header(201), "lists more than 200 casts; the first 200 were loaded", 200, 5},
+        {"a NUL in the third cast number", "CRUISE.hdr", header(2) + record(std::string("0\0", 2) + "1") + "\n",
+         "line 3: the cast number holds a control character (\\x00)", 2, 5},
         {"cast file is a folder", "CRUISEd003.PRE", folder, "cannot be read: Is a directory", 2, 5},
         {"scan cut short by the end of the file", "CRUISEd003.PRE", kTwoScans + " 3 19.1 31.7\n",
          "scan 3 is cut short by the end of the file (3 of 6 values)", 2, 5},

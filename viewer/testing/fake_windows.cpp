@@ -8,4 +8,5 @@ FakeViewer::FakeViewer(ViewerPaths paths)
     lister.scroll.on_change = [this] { lister::VScroll1_Change(viewer); };
     limitbox.min_bar.on_change = [this] { limitbox::minscrol_Change(viewer); };
     limitbox.max_bar.on_change = [this] { limitbox::maxscrol_Change(viewer); };
+    setup(viewer);
 }

@@ -10,61 +10,50 @@
 
 // Window fakes that keep what the routines did to them.
 
-class FakeProfileWindow : public ProfileWindow {
-public:
+// The last item kept, or an empty one when none was, so that a test fails
+// rather than crashes when a routine did nothing.
+template <typename T>
+T last(const std::vector<T>& items) { return items.empty() ? T{} : items.back(); }
+
+struct FakeProfileWindow : ProfileWindow {
     RecordingSurface plot{rgb(192, 255, 255), 0};
-    std::vector<std::string> captions;
-    std::vector<std::string> statuses;
+    std::vector<std::string> captions, statuses;
     PlotSurface& surface() override { return plot; }
     void Caption(const std::string& t) override { captions.push_back(t); }
     void status(const std::string& t) override { statuses.push_back(t); }
 };
 
-class FakeMapWindow : public MapWindow {
-public:
+struct FakeMapWindow : MapWindow {
     RecordingSurface map{rgb(255, 255, 255), 0};
     bool visible = false;
-    double width = 4575;  // outer size, twips
-    double height = 2700;
+    double height = 2700;  // outer height, twips; the outer width is 4575
     PlotSurface& surface() override { return map; }
     void Visible(bool on) override { visible = on; }
     bool Visible() const override { return visible; }
-    double Width() const override { return width; }
+    double Width() const override { return 4575; }
     void Height(double h) override { height = h; }
 };
 
-class FakeListerWindow : public ListerWindow {
-public:
+struct FakeListerWindow : ListerWindow {
     RecordingSurface list{rgb(255, 255, 255), 0};
     ScrollBar scroll;
     PlotSurface& surface() override { return list; }
     ScrollBar& VScroll1() override { return scroll; }
 };
 
-class FakeInfoWindow : public InfoWindow {
-public:
+struct FakeInfoWindow : InfoWindow {
     std::map<InfoField, std::string> fields;
-    std::vector<InfoField> order;  // every write, in order
-    void Text(InfoField f, const std::string& t) override {
-        fields[f] = t;
-        order.push_back(f);
-    }
+    void Text(InfoField f, const std::string& t) override { fields[f] = t; }
 };
 
-class FakeFileMessage : public FileMessage {
-public:
+struct FakeFileMessage : FileMessage {
     bool visible = false;
-    std::string text;
     std::vector<std::string> texts;  // every text set, in order
     void Visible(bool on) override { visible = on; }
-    void Text(const std::string& t) override {
-        text = t;
-        texts.push_back(t);
-    }
+    void Text(const std::string& t) override { texts.push_back(t); }
 };
 
-class FakeLimitDialog : public LimitDialog {
-public:
+struct FakeLimitDialog : LimitDialog {
     ScrollBar min_bar, max_bar;
     std::string min_text, max_text, caption;
     bool visible = false;
@@ -76,28 +65,22 @@ public:
     void Visible(bool on) override { visible = on; }
 };
 
-// Each job records on a fresh surface, kept with the path it was meant for.
-class FakePrinter : public Printer {
-public:
+// Each job records on a fresh surface, kept with the path it was meant for;
+// while `fail` holds a reason, every job fails with it.
+struct FakePrinter : Printer {
     std::vector<std::pair<std::string, RecordingSurface>> jobs;
-    PlotSurface& job(const std::string& path) override {
-        jobs.emplace_back(path, RecordingSurface{rgb(255, 255, 255), 0});
-        return jobs.back().second;
-    }
-    bool last_job_ok(std::string*) const override { return true; }
+    std::string fail;
+    PlotSurface& job(const std::string& path) override { return jobs.emplace_back(path, RecordingSurface{}).second; }
+    bool last_job_ok(std::string* why) const override { return (*why = fail).empty(); }
 };
 
-class FakeAlerts : public Alerts {
-public:
+struct FakeAlerts : Alerts {
     std::vector<std::pair<std::string, std::string>> shown;  // title, text
-    void message_box(const std::string& title, const std::string& text) override {
-        shown.emplace_back(title, text);
-    }
+    void message_box(const std::string& title, const std::string& text) override { shown.emplace_back(title, text); }
 };
 
-// A whole viewer on fakes. The scroll bars' change events are wired to the
-// routines as the Qt windows wire them. Construct, then call setup(viewer) if
-// the test wants the start-up state.
+// A whole viewer on fakes, started with setup(). The scroll bars' change events
+// are wired to the routines as the Qt windows wire them.
 struct FakeViewer {
     CruiseData d;
     FakeProfileWindow quenvar;

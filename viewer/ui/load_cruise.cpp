@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "format/number_format.h"
 #include "readers/bongo_reader.h"
+#include "readers/cnv_reader.h"
 #include "readers/record_fields.h"
 #include "readers/sb911_reader.h"
 #include "ui/profile_plot.h"
@@ -57,14 +62,45 @@ std::string numbers_line(const double (&x)[3]) {
     return signed_text(x[0]) + " " + signed_text(x[1]) + " " + signed_text(x[2]);
 }
 
-void write_diagnostic(std::ofstream& out, const std::vector<TowDiagnostic>& tows) {
+std::string diagnostic_text(const std::vector<TowDiagnostic>& tows) {
+    std::string out;
     for (const TowDiagnostic& t : tows) {
-        out << numbers_line(t.first) << '\n';
-        out << signed_text(t.j) << '\n';
-        out << numbers_line(t.last) << '\n';
-        out << "k:" << signed_text(t.k) << '\n';
-        out << "m:" << signed_text(t.m) << '\n';
+        out += numbers_line(t.first) + '\n' + signed_text(t.j) + '\n' + numbers_line(t.last) + '\n';
+        out += "k:" + signed_text(t.k) + '\n' + "m:" + signed_text(t.m) + '\n';
     }
+    return out;
+}
+
+// The diagnostic file lies in a folder others may write to, so it is never
+// reached through a link: opened without following one, and kept only when
+// it is a regular file of this user's with no other name; then emptied.
+// -1 with the reason in `why` otherwise.
+int open_diagnostic(const std::string& path, std::string& why) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        why = errno == ELOOP ? "it is a symbolic link" : std::strerror(errno);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1 || st.st_uid != ::geteuid()) {
+        why = "it is not a regular file of this user's alone";
+    } else if (::ftruncate(fd, 0) != 0) {
+        why = std::strerror(errno);
+    } else {
+        return fd;
+    }
+    ::close(fd);
+    return -1;
+}
+
+bool write_all(int fd, const std::string& text) {
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += std::size_t(n);
+    }
+    return true;
 }
 
 }  // namespace
@@ -79,27 +115,64 @@ LoadResult readsb911(Viewer& v, const std::string& path) {
 
 LoadResult readbongo(Viewer& v, const std::string& path) {
     const std::string& diagnostic = v.paths.diagnostic;
-    std::ofstream out;
-    if (!diagnostic.empty()) out.open(diagnostic, std::ios::out | std::ios::trunc);
+    std::string why;
+    const int fd = diagnostic.empty() ? -1 : open_diagnostic(diagnostic, why);
 
     begin_load(v);
     v.filemsg.Visible(true);
     BongoResult r = read_bongo(v.d, path, show_progress(v));
 
-    if (out.is_open()) {
-        write_diagnostic(out, r.tows);
-        out.close();
+    if (fd >= 0) {
+        if (!write_all(fd, diagnostic_text(r.tows))) why = std::strerror(errno);
+        if (::close(fd) != 0 && why.empty()) why = std::strerror(errno);
     }
     // Nothing reads the diagnostic file, so failing to write it does not stop
     // the load; the user still hears of it.
-    if (!diagnostic.empty() && !out)
-        r.issues.push_back({diagnostic, "the diagnostic file could not be written"});
+    if (!why.empty()) r.issues.push_back({diagnostic, "the diagnostic file could not be written: " + why});
     end_load(v, path, r, "Bongo-SB data");
     return r;
 }
 
-LoadResult load_file(Viewer& v, const std::string& path) {
+LoadResult readcnv(Viewer& v, const std::vector<std::string>& paths) {
+    if (paths.empty()) return {};
+    begin_load(v);
+    v.filemsg.Visible(true);
+    const LoadResult r = read_cnv(v.d, paths, show_progress(v));
+    end_load(v, cnv_load_order(paths).front(), r, "CNV casts");
+    return r;
+}
+
+namespace {
+
+std::string lower_name(const std::string& path) {
     std::string name = path.substr(path.rfind('/') + 1);
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    return name == "header.dat" ? readbongo(v, path) : readsb911(v, path);
+    return name;
+}
+
+}  // namespace
+
+bool is_cnv_path(const std::string& path) {
+    const std::string name = lower_name(path);
+    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".cnv") == 0;
+}
+
+LoadResult load_file(Viewer& v, const std::string& path) {
+    if (is_cnv_path(path)) return readcnv(v, {path});
+    return lower_name(path) == "header.dat" ? readbongo(v, path) : readsb911(v, path);
+}
+
+std::vector<LoadResult> load_files(Viewer& v, const std::vector<std::string>& paths) {
+    std::vector<LoadResult> results;
+    for (std::size_t i = 0; i < paths.size();) {
+        std::size_t end = i + 1;
+        if (is_cnv_path(paths[i])) {
+            while (end < paths.size() && is_cnv_path(paths[end])) ++end;
+            results.push_back(readcnv(v, {paths.begin() + std::ptrdiff_t(i), paths.begin() + std::ptrdiff_t(end)}));
+        } else {
+            results.push_back(load_file(v, paths[i]));
+        }
+        i = end;
+    }
+    return results;
 }

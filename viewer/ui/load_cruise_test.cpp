@@ -2,18 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include "testing/scratch_folder.h"
 #include "testing/fake_windows.h"
+#include "testing/scratch_folder.h"
 #include "ui/station_map.h"
 
 namespace {
 
 using Op = RecordingSurface::Op;
+using Strings = std::vector<std::string>;
 
 std::string read_all(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -22,7 +24,7 @@ std::string read_all(const std::string& path) {
 
 // An SB911 record for cast `no` at 41 12.0' N, 70 53.1' W.
 std::string sb911_record(const std::string& no) {
-    return std::string("E617" "41" "120" "070" "531" "   " "18" "07" "20" "174" "   ") + no + "  20";
+    return std::string("E617" "41" "120" "070" "531" "   " "18" "07" "20" "174" "   ") + no + "  20\r\n";
 }
 
 std::string scans(int n) {
@@ -31,149 +33,141 @@ std::string scans(int n) {
     return out;
 }
 
-// Two tows at 40 52.5' N, 70 53.1' W; the bongo header record of cast `no`.
-std::string bongo_record(const std::string& no) { return no + " B01  7 21 13 30 4052.5 7053.1    60"; }
+// The Bongo-SB header record of tow `no`.
+std::string bongo_record(const std::string& no) { return no + " B01  7 21 13 30 4052.5 7053.1    60\r\n"; }
 
 struct LoadFlow : ::testing::Test {
     ScratchFolder folder;
     FakeViewer fake{ViewerPaths{"", "", folder.path("test.dat")}};
     Viewer& v = fake.viewer;
 
-    void SetUp() override { setup(v); }
-
-    std::string sb911_cruise(int casts) {
+    // Writes a header listing `casts` and every cast file but `missing`.
+    std::string sb911_cruise(const Strings& casts, const std::string& missing = "") {
         std::string header;
-        for (int c = 1; c <= casts; ++c) {
-            const std::string no = "00" + std::to_string(c);
-            header += sb911_record(no) + "\r\n";
-            folder.write("CRUISEd" + no + ".PRE", scans(3));
+        for (const std::string& no : casts) {
+            header += sb911_record(no);
+            if (no != missing) folder.write("CRUISEd" + no + ".PRE", scans(no == "021" ? 997 : 3));
         }
         return folder.write("CRUISE.hdr", header);
     }
 };
 
-TEST_F(LoadFlow, Sb911LoadShowsProgressThenEndsOnCastOne) {
-    const std::string header = sb911_cruise(2);
-    fake.lister.list.clear();
-    fake.Stations.map.clear();
-    EXPECT_FALSE(readsb911(v, header).stopped);
-    EXPECT_EQ(fake.filemsg.texts, (std::vector<std::string>{"Reading: " + folder.path("CRUISEd001.PRE"),
-                                                            "Reading: " + folder.path("CRUISEd002.PRE")}));
-    EXPECT_FALSE(fake.filemsg.visible);
-    EXPECT_EQ(std::pair(fake.d.ncast.value(), fake.d.curcast.value()), std::pair(2.0, 1.0));
-    EXPECT_TRUE(fake.alerts.shown.empty());
-    // The listing was reset to its underlined heading, the map cleared.
-    const auto& list = fake.lister.list.calls();
-    ASSERT_GE(list.size(), 2u);
-    EXPECT_EQ(list[0].op, Op::Cls);
-    EXPECT_EQ(std::tuple(list[1].text, list[1].state.underline, list[1].state.current_x, list[1].state.current_y),
-              std::tuple(kListHeading, true, 2, 1));
-    EXPECT_EQ(fake.Stations.map.calls().at(0).op, Op::Cls);
-    // No screen coastline here: said once, at the load, not at each redraw.
-    ASSERT_EQ(fake.quenvar.statuses.size(), 1u);
-    EXPECT_EQ(fake.quenvar.statuses[0].rfind("No coastline on the map: ", 0), 0u) << fake.quenvar.statuses[0];
-    EXPECT_FALSE(Stations::Form_Resize(v).ok());
-    EXPECT_EQ(fake.quenvar.statuses.size(), 1u);
-}
-
-// A load that stops ends as usual, keeps the casts read before the fault and
-// then names each file concerned in one message.
+// A load resets the listing to its heading and clears the map; filemsg names
+// each cast file, then hides. One that stops (cast 3's file is missing) ends
+// as usual on cast 1, keeps the casts read before the fault, the one cut at
+// 500 scans included, then names each file concerned in one message. A
+// missing screen coastline is told once, at the load, not at each redraw.
 TEST_F(LoadFlow, StoppedLoadKeepsItsCastsThenNamesEachFileInOneMessage) {
-    std::string header;
-    for (const char* no : {"001", "021", "003", "004"}) header += sb911_record(no) + "\n";
-    folder.write("CRUISEd001.PRE", scans(2));
-    folder.write("CRUISEd021.PRE", scans(997));
-    // 003 is missing; 004 is never reached.
-    folder.write("CRUISEd004.PRE", scans(2));
-    EXPECT_TRUE(readsb911(v, folder.write("CRUISE.hdr", header)).stopped);
-    EXPECT_FALSE(fake.filemsg.visible);
-    EXPECT_EQ(fake.filemsg.texts.back(), "Reading: " + folder.path("CRUISEd003.PRE"));
-    EXPECT_EQ(std::tuple(fake.d.ncast.value(), fake.d.curcast.value(), fake.d.npts[2].value()),
-              std::tuple(2.0, 1.0, 500.0));
+    const std::string header = sb911_cruise({"001", "021", "003", "004"}, "003");  // 021 holds 997 scans
+    fake.lister.list.clear();
+    EXPECT_TRUE(readsb911(v, header).stopped);
+    const auto& list = fake.lister.list.calls();
+    EXPECT_EQ(std::tuple(list.at(0).op, list.at(1).text, list[1].state.underline, list[1].state.current_y),
+              std::tuple(Op::Cls, kListHeading, true, 1));
+    EXPECT_EQ(fake.Stations.map.calls().at(0).op, Op::Cls);
+    EXPECT_EQ(fake.filemsg.texts, (Strings{"Reading: " + folder.path("CRUISEd001.PRE"),
+                                           "Reading: " + folder.path("CRUISEd021.PRE"),
+                                           "Reading: " + folder.path("CRUISEd003.PRE")}));
+    EXPECT_EQ(std::tuple(fake.filemsg.visible, fake.d.ncast.value(), fake.d.curcast.value(), fake.d.npts[2].value()),
+              std::tuple(false, 2.0, 1.0, 500.0));
+    EXPECT_EQ(last(fake.quenvar.captions), folder.path("CRUISEd001.PRE")) << "cast 1 drawn";
     ASSERT_EQ(fake.alerts.shown.size(), 1u);
     EXPECT_EQ(fake.alerts.shown[0].first, "SB911 data");
     EXPECT_EQ(fake.alerts.shown[0].second,
               folder.path("CRUISEd021.PRE") + ": holds more than 500 scans; the first 500 were kept\n" +
                   folder.path("CRUISEd003.PRE") + ": cannot be opened: No such file or directory\n" +
                   "The load stopped early; casts 1 to 2 are loaded.");
+    ASSERT_EQ(fake.quenvar.statuses.size(), 1u);
+    EXPECT_EQ(fake.quenvar.statuses[0].rfind("No coastline on the map: ", 0), 0u) << fake.quenvar.statuses[0];
+    EXPECT_FALSE(Stations::Form_Resize(v).ok());
+    EXPECT_EQ(fake.quenvar.statuses.size(), 1u);
 }
 
-// A file named on the command line goes to the reader its name calls; a header
-// that cannot be opened stops the load with that reader's message.
+// A file named on the command line goes to the reader its name calls, and the
+// samples `make run` opens load without a message; a header that cannot be
+// opened stops the load with that reader's message.
 TEST_F(LoadFlow, CommandLineFilesGoToTheReaderTheirNameCalls) {
-    folder.write("b/SBE007.asc", " 1 20 31 1\n");
     folder.write("c/SBE007.asc", " 1 20 31 1\n");
-    struct Row {
-        const char* name;
-        std::string file, title;  // title: of the message box, none when the load went well
-        double ncast;
-        std::string report_folder;
-    };
+    // title: of the message box, none when the load went well
+    struct Row { const char* name; std::string file, title; double ncast; std::string report_folder; };
     const Row rows[] = {
         {"missing cruise header", folder.path("missing.hdr"), "SB911 data", 0, ""},
         {"missing header.dat", folder.path("gone/header.dat"), "Bongo-SB data", 50, ""},
-        {"a cruise header", sb911_cruise(3), "", 3, folder.path("")},
-        {"header.dat", folder.write("b/header.dat", bongo_record("7  ") + "\n"), "", 51, folder.path("b/")},
-        {"HEADER.DAT from a DOS machine", folder.write("c/HEADER.DAT", bongo_record("7  ") + "\n"), "", 51,
-         folder.path("c/")},
+        {"the SB911 sample", QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr", "", 35, QUENVAR_SAMPLES_DIR "/sb911/"},
+        {"the Bongo-SB sample", QUENVAR_SAMPLES_DIR "/bongo/header.dat", "", 54, QUENVAR_SAMPLES_DIR "/bongo/"},
+        {"HEADER.DAT from a DOS machine", folder.write("c/HEADER.DAT", bongo_record("7  ")), "", 51, folder.path("c/")},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake.alerts.shown.clear();
         EXPECT_EQ(load_file(v, row.file).stopped, !row.title.empty());
-        EXPECT_EQ(fake.d.ncast, row.ncast);
-        EXPECT_EQ(v.report_folder, row.report_folder);
-        if (row.title.empty()) {
-            EXPECT_TRUE(fake.alerts.shown.empty());
-            continue;
-        }
-        ASSERT_EQ(fake.alerts.shown.size(), 1u);
-        EXPECT_EQ(fake.alerts.shown[0],
-                  std::pair(row.title, row.file + ": cannot be opened: No such file or directory\n"
-                                                  "The load stopped early; no cast was loaded."));
+        const std::string title = fake.alerts.shown.empty() ? "" : fake.alerts.shown[0].first;
+        EXPECT_EQ(std::tuple(fake.d.ncast.value(), v.report_folder, title),
+                  std::tuple(row.ncast, row.report_folder, row.title));
     }
 }
 
+// The diagnostic file is replaced by every load, one that stops included; one
+// that cannot be written does not stop the load, though the user hears of it.
 TEST_F(LoadFlow, BongoLoadWritesTheDiagnosticFileAndEndsOnCastFiftyOne) {
     folder.write("test.dat", "an earlier load's lines\n");
     folder.write("tows/SBE007.asc", " 1.5 20.1 31.9 1\r\n 6 18 32.1 2\r\n 2 19.5 32 3\r\n");
     folder.write("tows/SBE012.asc", " 1 20 -1.25 1\r\n 0.5 20 31 2\r\n");
-    (void)readbongo(v, folder.write("tows/header.dat", bongo_record("7  ") + "\r\n" + bongo_record("12 ") + "\r\n"));
-    EXPECT_EQ(std::pair(fake.d.ncast.value(), fake.d.curcast.value()), std::pair(52.0, 51.0));
-    EXPECT_FALSE(fake.filemsg.visible);
-    EXPECT_EQ(fake.filemsg.texts, (std::vector<std::string>{"Reading: " + folder.path("tows/SBE007.asc"),
-                                                            "Reading: " + folder.path("tows/SBE012.asc")}));
-    EXPECT_TRUE(fake.alerts.shown.empty());
+    const std::string header = folder.write("tows/header.dat", bongo_record("7  ") + bongo_record("12 "));
+    EXPECT_FALSE(readbongo(v, header).stopped);
+    EXPECT_EQ(std::tuple(fake.d.ncast.value(), fake.d.curcast.value(), fake.filemsg.visible, fake.alerts.shown.size()),
+              std::tuple(52.0, 51.0, false, 0u));
+    EXPECT_EQ(last(fake.filemsg.texts), "Reading: " + folder.path("tows/SBE012.asc"));
     EXPECT_EQ(read_all(folder.path("test.dat")), " 1.5  20.1  31.9\n 3\n 2  19.5  32\nk: 2\nm: 2\n"
                                                  " 1  20 -1.25\n 2\n .5  20  31\nk: 1\nm: 2\n");
-}
-
-// The diagnostic file is replaced even by a load that stops; one that cannot
-// be written does not stop the load, though the user hears of it.
-TEST_F(LoadFlow, DiagnosticFileOnFailures) {
-    folder.write("test.dat", "old\n");
     EXPECT_TRUE(readbongo(v, folder.path("nowhere/header.dat")).stopped);
     EXPECT_EQ(read_all(folder.path("test.dat")), "");
 
     v.paths.diagnostic = folder.path("no-such-folder/test.dat");
     fake.alerts.shown.clear();
-    folder.write("SBE007.asc", " 1 20 31 1\n 2 19 32 2\n");
-    EXPECT_FALSE(readbongo(v, folder.write("header.dat", bongo_record("7  ") + "\n")).stopped);
-    EXPECT_EQ(fake.d.ncast, 51);
+    EXPECT_FALSE(readbongo(v, header).stopped);
+    EXPECT_EQ(fake.d.ncast, 52);
     ASSERT_EQ(fake.alerts.shown.size(), 1u);
-    EXPECT_EQ(fake.alerts.shown[0].second, v.paths.diagnostic + ": the diagnostic file could not be written");
+    EXPECT_EQ(fake.alerts.shown[0].second,
+              v.paths.diagnostic + ": the diagnostic file could not be written: No such file or directory");
+
+    // A link planted in its place is not followed: its target stays whole.
+    folder.write("victim", "precious\n");
+    v.paths.diagnostic = folder.path("link.dat");
+    std::filesystem::create_symlink(folder.path("victim"), v.paths.diagnostic);
+    fake.alerts.shown.clear();
+    EXPECT_FALSE(readbongo(v, header).stopped);
+    EXPECT_EQ(read_all(folder.path("victim")), "precious\n");
+    ASSERT_EQ(fake.alerts.shown.size(), 1u);
+    EXPECT_NE(fake.alerts.shown[0].second.find("symbolic link"), std::string::npos);
 }
 
-// The order `make run` opens them in: the SB911 cruise, then the tows, which
-// leave casts 1 to 50 to the SB911 cruise.
-TEST_F(LoadFlow, SamplesLoadWithoutAMessage) {
-    EXPECT_FALSE(load_file(v, QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr").stopped);
-    EXPECT_EQ(fake.d.ncast, 35);
-    EXPECT_FALSE(load_file(v, QUENVAR_SAMPLES_DIR "/bongo/header.dat").stopped);
-    EXPECT_GT(fake.d.ncast, 52);
-    EXPECT_EQ(fake.d.curcast, 51);
+// One CNV load: the files in name order as casts 1, 2, ..., ending on cast 1
+// with the report folder of the first; on the command line each run of .cnv
+// files is one load; past 200 files the message says what was left out.
+TEST_F(LoadFlow, CnvCastsLoadAsOneCruise) {
+    const std::string cast = "# name 0 = depSM: d\n# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 1 10 35\n";
+    const std::vector<std::string> files = {folder.write("b/Station_2.cnv", cast), folder.write("a/Station_10.cnv", cast),
+                                            folder.write("c/Station_1.cnv", cast)};
+    EXPECT_FALSE(readcnv(v, files).stopped);
+    EXPECT_EQ(fake.filemsg.texts, (std::vector<std::string>{"Reading: " + files[2], "Reading: " + files[1],
+                                                            "Reading: " + files[0]}));
+    EXPECT_EQ(std::tuple(fake.d.ncast.value(), fake.d.curcast.value(), fake.d.ncol.value(), v.report_folder),
+              std::tuple(3.0, 1.0, 4.0, folder.path("c/")));
+    EXPECT_EQ(fake.quenvar.captions.back(), files[2]);
+
+    const auto loads = load_files(v, {files[0], folder.write("A.CNV", cast), sb911_cruise({"001", "002"}), files[1]});
+    EXPECT_EQ(std::tuple(loads.size(), loads.at(0).ncast, loads.at(1).ncast, loads.at(2).ncast), std::tuple(3u, 2, 2, 1));
     EXPECT_TRUE(fake.alerts.shown.empty());
-    EXPECT_EQ(fake.d.castno[35], "035");
+
+    std::vector<std::string> many;
+    for (int i = 1; i <= 202; ++i) many.push_back(folder.write("many/s" + std::to_string(1000 + i) + ".cnv", cast));
+    EXPECT_TRUE(readcnv(v, many).stopped);
+    EXPECT_EQ(fake.d.ncast, 200);
+    ASSERT_EQ(fake.alerts.shown.size(), 1u);
+    EXPECT_EQ(fake.alerts.shown[0].second, many[200] + ": was not loaded, nor were the files after it in name order "
+                                           "(2 files in all): a load holds at most 200 casts\n"
+                                           "The load stopped early; casts 1 to 200 are loaded.");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "plot/map_frame.h"
 #include "plot/profiles.h"
 #include "plot/stations.h"
 #include "ui/info_window.h"
@@ -47,7 +48,7 @@ void drawcast(Viewer& v, int p) {
     const bool erase = p < 0;
     const int c = *cur;
 
-    mark_station(v.Stations.surface(), d, *station, !erase);
+    mark_station(v.Stations.surface(), d, *station, !erase, d.stnrad * map_frame(d).scale());
 
     PlotSurface& plot = v.quenvar.surface();
     if (!erase) v.quenvar.Caption(d.castfile[c]);

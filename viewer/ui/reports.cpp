@@ -23,7 +23,7 @@ std::string file_safe(const std::string& text) {
 }
 
 // Ends the job on `page`, asks the printer whether the file was written and
-// tells the main window's status bar, adding `note` to a success.
+// tells the main window's status line, adding `note` to a success.
 bool finish_job(Viewer& v, PlotSurface& page, const std::string& path, const std::string& note = {}) {
     page.EndDoc();
     std::string why;
@@ -83,7 +83,7 @@ bool staprint(Viewer& v, bool withtrack, const std::string& output) {
     v.filemsg.Visible(true);
     v.filemsg.Text("   Printing plot of cast locations");
     PlotSurface& page = v.printer.job(output);
-    const CoastResult coast = draw_station_plot(page, v.d, v.paths.coast_print, withtrack);
+    const CoastResult coast = draw_station_plot(page, v.d, v.paths.coast_print, v.paths.coast_world, withtrack);
     const bool ok = finish_job(v, page, output, coast.ok() ? "" : "no coastline, " + coast.message());
     v.filemsg.Visible(false);
     drawcast(v, int(v.d.curcast));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "testing/fake_windows.h"
@@ -10,103 +11,71 @@
 namespace {
 
 using Op = RecordingSurface::Op;
+using Strings = std::vector<std::string>;
 
-struct Reports : ::testing::Test {
-    FakeViewer fv{ViewerPaths{"", "/no/such/coast.bln", ""}};
-    CruiseData& d = fv.d;
-
-    Reports() {
-        setup(fv.viewer);
-        fv.viewer.report_folder = "/cruise";
+// A viewer with casts 1 to n of one scan each, showing cast `current`.
+struct Reports : FakeViewer {
+    Reports(int n, int current) : FakeViewer({"", "/no/such/coast.bln", ""}) {
+        viewer.report_folder = "/cruise";
+        for (int k = 1; k <= n; ++k) {
+            d.castno[k] = "00" + std::to_string(k), d.castfile[k] = "/cruise/" + d.castno[k] + ".PRE";
+            d.npts[k] = 1, d.castdat(k, 1, kDepth) = 10;
+        }
+        d.ncast = n, d.curcast = current;
     }
-    void fill(int k) {
-        d.castno[k] = "00" + std::to_string(k);
-        d.castfile[k] = "/cruise/" + d.castno[k] + ".PRE";
-        d.npts[k] = 1;
-        d.castdat(k, 1, kDepth) = 10;
-        d.ncast = k;
-    }
-    // Scale, NewPage and EndDoc calls of the last job, in order.
-    std::vector<Op> pages() const {
-        std::vector<Op> out;
-        for (const auto& c : fv.printer.jobs.back().second.calls())
-            if (c.op == Op::Scale || c.op == Op::NewPage || c.op == Op::EndDoc) out.push_back(c.op);
-        return out;
+    // The last job's path, its page breaks, and its last call.
+    std::tuple<std::string, std::size_t, Op> job() const {
+        const auto& [path, page] = last(printer.jobs);
+        return {path, page.of(Op::NewPage).size(), last(page.calls()).op};
     }
 };
 
-// One job, a page a cast; filemsg names each cast while it is laid out; the
-// current cast is drawn again at the end.
-TEST_F(Reports, CastReportJob) {
-    for (int k = 1; k <= 3; ++k) fill(k);
-    d.curcast = 2;
-    print_casts(fv.viewer, 1);
-    EXPECT_EQ(fv.printer.jobs.back().first, "/cruise/casts.pdf");
-    EXPECT_EQ(pages(), (std::vector<Op>{Op::Scale, Op::NewPage, Op::Scale, Op::NewPage, Op::Scale, Op::EndDoc}));
-    EXPECT_EQ(fv.filemsg.texts,
-              (std::vector<std::string>{"  Printing cast 001", "  Printing cast 002", "  Printing cast 003"}));
-    EXPECT_FALSE(fv.filemsg.visible);
-    EXPECT_EQ(fv.quenvar.statuses.back(), "Wrote /cruise/casts.pdf");
-    EXPECT_EQ(fv.quenvar.captions.back(), "/cruise/002.PRE");
+// One job, a page a cast; filemsg names each cast while it is laid out, then
+// hides; the current cast is drawn again at the end. A job the printer could
+// not write is told; with no cast nothing is written. The station plot says
+// when it had no coastline.
+TEST(Reports, PrintJobs) {
+    Reports f(3, 2);
+    print_casts(f.viewer, 1);
+    EXPECT_EQ(f.job(), std::tuple("/cruise/casts.pdf", 2u, Op::EndDoc));
+    EXPECT_EQ(f.filemsg.texts, (Strings{"  Printing cast 001", "  Printing cast 002", "  Printing cast 003"}));
+    EXPECT_EQ(std::tuple(f.filemsg.visible, last(f.quenvar.statuses), last(f.quenvar.captions)),
+              std::tuple(false, "Wrote /cruise/casts.pdf", "/cruise/002.PRE"));
+    print_casts(f.viewer, 0);
+    EXPECT_EQ(f.job(), std::tuple("/cruise/cast-002.pdf", 0u, Op::EndDoc));
+    f.printer.fail = "disk full";
+    EXPECT_FALSE(print_casts(f.viewer, 0, "/out/cast.pdf"));
+    EXPECT_EQ(last(f.quenvar.statuses), "Could not write /out/cast.pdf: disk full");
+    f.printer.fail.clear();
 
-    print_casts(fv.viewer, 0);
-    EXPECT_EQ(fv.printer.jobs.back().first, "/cruise/cast-002.pdf");
-    EXPECT_EQ(pages(), (std::vector<Op>{Op::Scale, Op::EndDoc}));
+    f.filemsg.texts.clear(), f.quenvar.captions.clear();
+    EXPECT_TRUE(staprint(f.viewer, true, "/out/track.pdf"));
+    EXPECT_EQ(f.job(), std::tuple("/out/track.pdf", 0u, Op::EndDoc));
+    EXPECT_EQ(std::tuple(f.filemsg.texts, f.filemsg.visible, f.quenvar.captions),
+              std::tuple(Strings{"   Printing plot of cast locations"}, false, Strings{"/cruise/002.PRE"}));
+    EXPECT_EQ(last(f.quenvar.statuses).rfind("Wrote /out/track.pdf (no coastline, /no/such/coast.bln: ", 0), 0u)
+        << last(f.quenvar.statuses);
+
+    Reports none(0, 0);
+    EXPECT_FALSE(print_casts(none.viewer, 1, "x.pdf"));
+    EXPECT_TRUE(none.printer.jobs.empty());
+    EXPECT_EQ(none.quenvar.statuses, Strings{"No casts to print"});
 }
 
-TEST_F(Reports, NothingLoadedWritesNothing) {
-    EXPECT_FALSE(print_casts(fv.viewer, 1, "x.pdf"));
-    EXPECT_TRUE(fv.printer.jobs.empty());
-    EXPECT_EQ(fv.quenvar.statuses, std::vector<std::string>{"No casts to print"});
-}
-
-TEST_F(Reports, StationPlotJobTellsAMissingCoastline) {
-    fill(1);
-    d.curcast = 1;
-    EXPECT_TRUE(staprint(fv.viewer, true, "/out/track.pdf"));
-    EXPECT_EQ(fv.printer.jobs.back().first, "/out/track.pdf");
-    EXPECT_EQ(fv.printer.jobs.back().second.calls().back().op, Op::EndDoc);
-    EXPECT_EQ(fv.filemsg.texts, std::vector<std::string>{"   Printing plot of cast locations"});
-    EXPECT_FALSE(fv.filemsg.visible);
-    EXPECT_EQ(fv.quenvar.statuses.back().rfind("Wrote /out/track.pdf (no coastline, /no/such/coast.bln: ", 0), 0u)
-        << fv.quenvar.statuses.back();
-    EXPECT_EQ(fv.quenvar.captions.back(), "/cruise/001.PRE") << "the current cast drawn again";
-}
-
-struct FailingPrinter : FakePrinter {
-    bool last_job_ok(std::string* why) const override {
-        *why = "disk full";
-        return false;
-    }
-};
-
-TEST_F(Reports, PathsAndAFailedJob) {
-    struct Row {
-        const char* folder;
-        Report kind;
-        const char* castno;
-        const char* path;
-    } rows[] = {
+// A cast number never leads the file out of the report folder.
+TEST(Reports, Paths) {
+    struct Row { const char* folder; Report kind; const char* castno; const char* path; };
+    const Row rows[] = {
         {"", Report::stations, "", "stations.pdf"},   {"/data/c1/", Report::track, "", "/data/c1/track.pdf"},
         {"/d", Report::cast, " 7 ", "/d/cast-7.pdf"}, {"/d", Report::cast, "../", "/d/cast-.._.pdf"},
         {"/d", Report::cast, "  ", "/d/cast-4.pdf"},
     };
-    d.curcast = 4;
+    Reports f(4, 4);
     for (const Row& row : rows) {
-        fv.viewer.report_folder = row.folder;
-        d.castno[4] = row.castno;
-        EXPECT_EQ(report_path(fv.viewer, row.kind), row.path);
+        f.viewer.report_folder = row.folder;
+        f.d.castno[4] = row.castno;
+        EXPECT_EQ(report_path(f.viewer, row.kind), row.path) << "cast number '" << row.castno << "'";
     }
-    EXPECT_EQ(report_named("casts"), Report::casts);
-    EXPECT_EQ(report_named("Cast"), std::nullopt);
-
-    FailingPrinter printer;
-    Viewer v{d, fv.quenvar, fv.Stations, fv.lister, fv.info, fv.filemsg, fv.limitbox, printer, fv.alerts, {}, {}};
-    fill(1);
-    d.curcast = 1;
-    EXPECT_FALSE(print_report(v, Report::cast));
-    EXPECT_EQ(printer.jobs.back().first, "cast-001.pdf");
-    EXPECT_EQ(fv.quenvar.statuses.back(), "Could not write cast-001.pdf: disk full");
 }
 
 }  // namespace

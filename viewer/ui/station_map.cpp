@@ -1,8 +1,10 @@
 #include "ui/station_map.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "plot/coastline.h"
+#include "plot/map_frame.h"
 #include "plot/stations.h"
 #include "ui/profile_plot.h"
 
@@ -15,9 +17,7 @@ namespace {
 // below a pixel of the map (about 0.01 degrees).
 constexpr double kEdge = 1e-9;
 
-bool in_box(double pointer, double station) {
-    return std::abs(pointer - station) < pickradius - kEdge;
-}
+bool in_box(double pointer, double station, double half) { return std::abs(pointer - station) < half - kEdge; }
 
 }  // namespace
 
@@ -28,10 +28,12 @@ CoastResult stamap(Viewer& v) {
     v.Stations.Height(v.Stations.Width() * 0.64);
 
     PlotSurface& s = v.Stations.surface();
-    s.Scale(71, 42.5, 65.5, 40);
-    draw_station_markers(s, v.d);
+    const MapFrame f = map_frame(v.d);
+    s.Scale(f.west, f.north, f.east, f.south);
+    draw_station_markers(s, v.d, v.d.stnrad * f.scale());
     // The coastline goes last, over the markers, in the window's text colour.
-    return drawcoast(s, v.paths.coast_screen);
+    if (!f.fitted) return drawcoast(s, v.paths.coast_screen);
+    return draw_coast_in_frame(s, v.paths.coast_world, f.west, f.north, f.east, f.south);
 }
 
 namespace Stations {
@@ -46,9 +48,10 @@ CoastResult Form_Resize(Viewer& v) {
 }
 
 void Form_MouseDown(Viewer& v, int /*button*/, int /*shift*/, double x, double y) {
-    const int n = static_cast<int>(v.d.ncast);
+    const int n = std::clamp(static_cast<int>(v.d.ncast), 0, kMaxCast);
+    const double half = pickradius * map_frame(v.d).scale();
     for (int i = 1; i <= n; ++i) {
-        if (in_box(y, v.d.lat[i]) && in_box(x, v.d.lon[i])) {
+        if (has_position(v.d, i) && in_box(y, v.d.lat[i], half) && in_box(x, v.d.lon[i], half)) {
             drawcast(v, -static_cast<int>(v.d.curcast));
             v.d.curcast = i;
             drawcast(v, i);

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "testing/fake_windows.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -16,139 +15,92 @@ using Op = RecordingSurface::Op;
 constexpr Color kCyan = QBColor(11);
 constexpr Color kWhite = rgb(255, 255, 255);  // the fake map's BackColor
 
-struct Pos {
-    double lon, lat;  // degrees west, north
-};
+struct Pos { double lon, lat; };  // degrees west, north
 
-// A two-segment screen coastline, shared by the tests.
-std::string coast_file() {
-    static const std::string path = [] {
-        const auto p = std::filesystem::path(::testing::TempDir()) / "stamap_brscale2.bln";
-        std::ofstream(p) << "3\n-70.5,41.5\n-70,41.6\n-69.9,42\n";
-        return p.string();
-    }();
-    return path;
+const ScratchFolder& scratch() {
+    static const ScratchFolder folder;
+    return folder;
 }
 
-// A started viewer with a cruise of the given positions loaded, showing cast `current`.
+// A viewer with a cruise of the given positions loaded, showing cast `current`,
+// and a two-segment screen coastline.
 struct Cruise : FakeViewer {
-    explicit Cruise(const std::vector<Pos>& casts, int current = 1, std::string coast = coast_file())
-        : FakeViewer({std::move(coast), "", ""}) {
-        setup(viewer);
-        d.ncast = double(casts.size());
+    explicit Cruise(const std::vector<Pos>& casts, int current = 1,
+                    const std::string& coast = scratch().write("c.bln", "3\n-70.5,41.5\n-70,41.6\n-69.9,42\n"))
+        : FakeViewer({coast, "", ""}) {
+        d.ncast = double(casts.size()), d.curcast = current;
         for (int i = 1; i <= int(casts.size()); ++i) d.lon[i] = casts[i - 1].lon, d.lat[i] = casts[i - 1].lat;
-        d.curcast = current;
     }
     std::vector<RecordingSurface::Call> circles() const { return Stations.map.of(Op::Circle); }
-    void press(double x, double y, int button = 1, int shift = 0) {
-        Stations::Form_MouseDown(viewer, button, shift, x, y);
-    }
 };
 
-TEST(Stamap, DrawsFrameMarkersThenCoastline) {
+// Markers in index order (red outline, background interior, radius stnrad),
+// the third over the first; the coastline last, in the window's text colour.
+// A resize redraws it all, the main window's frame, and fills the current marker.
+TEST(Stamap, DrawsMarkersThenCoastlineAndResizeRedrawsTheCurrentCast) {
     const std::vector<Pos> casts{{70.5, 41.25}, {69, 40.5}, {70.5, 41.25}, {68, 41}};
-    Cruise f(casts);
+    Cruise f(casts, 2);
     const Color text = f.Stations.map.ForeColor();
-    const CoastResult r = stamap(f.viewer);
-    EXPECT_TRUE(r.ok()) << r.message();
-    EXPECT_TRUE(f.Stations.visible);
+    EXPECT_TRUE(stamap(f.viewer).ok());
+    EXPECT_EQ(std::pair(f.Stations.visible, f.Stations.height), std::pair(true, 4575 * 0.64)) << "0.64 of the width";
     const auto& calls = f.Stations.map.calls();
-    ASSERT_EQ(calls.size(), 1u + 4 + 2);  // Scale, four markers, two coast segments
-    EXPECT_EQ(std::tuple(calls[0].op, calls[0].a, calls[0].b, calls[0].c, calls[0].d),
-              std::tuple(Op::Scale, 71, 42.5, 65.5, 40));
-    // Markers in index order: red outline, background interior, radius stnrad
-    // (0.08 at start-up). The third repeats the first's position over it.
+    ASSERT_EQ(calls.size(), 1u + 4 + 2);
+    EXPECT_EQ(std::tuple(calls[0].a, calls[0].b, calls[0].c, calls[0].d), std::tuple(71, 42.5, 65.5, 40)) << "frame";
     for (int i = 0; i < 4; ++i) {
         const auto& c = calls[1 + i];
-        EXPECT_EQ(std::tuple(c.op, c.a, c.b, c.c), std::tuple(Op::Circle, casts[i].lon, casts[i].lat, 0.08)) << i;
-        EXPECT_EQ(std::tuple(c.state.fore, c.state.fill, c.state.fill_style),
-                  std::tuple(QBColor(4), kWhite, kFillSolid));
+        EXPECT_EQ(std::tuple(c.op, c.a, c.b, c.c, c.state.fore, c.state.fill, c.state.fill_style),
+                  std::tuple(Op::Circle, casts[i].lon, casts[i].lat, 0.08, QBColor(4), kWhite, kFillSolid));
     }
-    // The coastline last, over the markers, in the window's text colour.
     for (int k = 5; k < 7; ++k) EXPECT_TRUE(calls[k].op == Op::Line && calls[k].state.fore == text);
-    EXPECT_EQ(calls[5].a, 70.5);
-    EXPECT_EQ(f.Stations.map.ForeColor(), text);
-    EXPECT_DOUBLE_EQ(f.Stations.height, 4575 * 0.64) << "outer height 0.64 of the outer width";
-}
 
-// A coastline fault leaves the markers and reports the file at every redraw;
-// the map itself shows nothing (the load tells it once).
-TEST(Stamap, CoastFaultKeepsMarkersAndShowsNothing) {
-    const std::string absent = (std::filesystem::path(::testing::TempDir()) / "absent.bln").string();
-    Cruise f({{70.5, 41.25}, {69, 40.5}}, 1, absent);
-    const CoastResult r = stamap(f.viewer);
-    EXPECT_EQ(std::pair(r.ok(), r.file), std::pair(false, absent));
-    EXPECT_EQ(f.circles().size(), 2u);
-    for (int k = 0; k < 3; ++k) EXPECT_FALSE(Stations::Form_Resize(f.viewer).ok());
-    EXPECT_TRUE(f.alerts.shown.empty() && f.quenvar.statuses.empty());
-}
-
-TEST(StationsResize, RedrawsMapFrameAndCurrentCastOnlyWithACruise) {
-    Cruise none({}, 0);
-    none.Stations.map.clear(), none.quenvar.plot.clear();
-    none.d.curcast.reset();
-    EXPECT_TRUE(Stations::Form_Resize(none.viewer).ok());
-    EXPECT_TRUE(none.Stations.map.calls().empty() && none.quenvar.plot.calls().empty());
-    EXPECT_FALSE(none.Stations.visible);
-    EXPECT_EQ(none.Stations.height, 2700);
-
-    Cruise f({{70.5, 41.25}, {69, 40.5}}, 2);
+    f.Stations.map.clear();
     EXPECT_TRUE(Stations::Form_Resize(f.viewer).ok());
-    EXPECT_EQ(f.Stations.map.calls().front().op, Op::Cls);
-    // stamap's two plain markers, then drawcast fills the current one last.
-    const auto c = f.circles();
-    ASSERT_EQ(c.size(), 3u);
-    EXPECT_EQ(std::pair(c[2].a, c[2].state.fill), std::pair(69.0, kCyan));
-    EXPECT_EQ(f.Stations.map.calls().back().op, Op::Circle);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(std::tuple(calls.front().op, calls.back().op, calls.back().a, calls.back().state.fill),
+              std::tuple(Op::Cls, Op::Circle, 69.0, kCyan));
+    EXPECT_EQ(f.circles().size(), 5u);
     EXPECT_EQ(f.quenvar.plot.calls().front().op, Op::Cls) << "drawaxes cleared the main window";
 }
 
-// Hit box: |x - lon| < 0.05 and |y - lat| < 0.05, strict. Presses at a decimal
-// 0.05 are made as station +/- 0.05 in double: their difference from the station
-// comes out 0.0499999999999972, just below the double 0.05, so a bare strict
-// comparison would pick them.
-TEST(StationsMouseDown, PickBox) {
-    const Pos st{70.5, 41.25};
-    struct Row {
-        const char* name;
-        double dx, dy;  // from the station
-        bool picks;
-    };
-    const Row rows[] = {
-        {"0.049 west and north", 0.049, -0.049, true}, {"0.049 east and south", -0.049, 0.049, true},
-        {"0.05 west", 0.05, 0, false},                 {"0.05 east", -0.05, 0, false},
-        {"0.05 north", 0, -0.05, false},               {"0.05 south", 0, 0.05, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Cruise f({{69, 40.5}, st});  // cast 2 is the target, cast 1 current
-        f.press(st.lon + row.dx, st.lat + row.dy);
-        EXPECT_EQ(int(f.d.curcast), row.picks ? 2 : 1);
-    }
+// A coastline fault leaves the markers and is reported at every redraw; the
+// map itself shows nothing (the load tells it once). With no cruise loaded a
+// resize draws nothing.
+TEST(StationsResize, CoastFaultKeepsMarkersAndNoCruiseDrawsNothing) {
+    Cruise f({{70.5, 41.25}, {69, 40.5}}, 1, scratch().path("absent.bln"));
+    EXPECT_EQ(stamap(f.viewer).file, scratch().path("absent.bln"));
+    EXPECT_EQ(f.circles().size(), 2u);
+    EXPECT_FALSE(Stations::Form_Resize(f.viewer).ok());
+    EXPECT_TRUE(f.alerts.shown.empty() && f.quenvar.statuses.empty());
+
+    Cruise none({}, 0);
+    none.d.curcast.reset();
+    EXPECT_TRUE(Stations::Form_Resize(none.viewer).ok());
+    EXPECT_TRUE(none.Stations.map.calls().empty() && none.quenvar.plot.calls().empty() && !none.Stations.visible);
 }
 
-// The old marker is reset to the background interior, then the new one filled;
-// any button and modifier picks; the current cast is redrawn in place; with
-// overlapping boxes the lowest index wins; a miss changes nothing.
-TEST(StationsMouseDown, PickErasesOldAndDrawsNew) {
-    struct Row {
-        const char* name;
-        int button, shift, current;
-        double x, y;
-        int picked;  // 0: no pick
-    };
+// Hit box |x - lon| < 0.05 and |y - lat| < 0.05, strict, lowest index first.
+// A press at a decimal 0.05 from cast 2 is made as its position +/- 0.05 in
+// double, whose difference comes out 0.0499999999999972, below the double
+// 0.05: a bare strict comparison would pick it. A pick resets the old marker,
+// then fills the new; any button and modifier picks; a miss changes nothing.
+TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
+    struct Row { const char* name; int button, shift, current; double x, y; int picked; };  // picked 0: none
     const Row rows[] = {
-        {"left button", 1, 0, 1, 69.01, 40.49, 2},
-        {"right button with shift", 2, 1, 1, 69.01, 40.49, 2},
-        {"press on the current cast", 4, 0, 2, 69, 40.5, 2},
-        {"two casts 0.03 apart, the press nearer cast 4: the lower index", 1, 0, 1, 70.025, 41, 3},
+        {"0.049 west and south", 1, 0, 1, 70.5 + 0.049, 41.25 - 0.049, 2},
+        {"0.049 east and north, right button with shift", 2, 1, 1, 70.5 - 0.049, 41.25 + 0.049, 2},
+        {"0.05 west", 1, 0, 1, 70.5 + 0.05, 41.25, 0},
+        {"0.05 east", 1, 0, 1, 70.5 - 0.05, 41.25, 0},
+        {"0.05 north", 1, 0, 1, 70.5, 41.25 + 0.05, 0},
+        {"0.05 south", 1, 0, 1, 70.5, 41.25 - 0.05, 0},
+        {"the current cast is drawn again", 4, 0, 2, 70.5, 41.25, 2},
+        {"casts 0.03 apart, the press nearer cast 4", 1, 0, 1, 70.025, 41, 3},
         {"a miss", 1, 0, 2, 67.5, 41.7, 0},
     };
-    const std::vector<Pos> casts{{70.5, 41.25}, {69, 40.5}, {70.0, 41.0}, {70.03, 41.0}};
+    const std::vector<Pos> casts{{69, 40.5}, {70.5, 41.25}, {70.0, 41.0}, {70.03, 41.0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Cruise f(casts, row.current);
-        f.press(row.x, row.y, row.button, row.shift);
+        Stations::Form_MouseDown(f.viewer, row.button, row.shift, row.x, row.y);
         EXPECT_EQ(int(f.d.curcast), row.picked ? row.picked : row.current);
         const auto c = f.circles();
         if (!row.picked) {

@@ -7,9 +7,10 @@
 
 // Fixed locations the viewer reads and writes, resolved once at start-up.
 struct ViewerPaths {
-    std::string coast_screen;  // brscale2.bln, the screen map's coastline
-    std::string coast_print;   // brscale.bln, the printed station plot's coastline
-    std::string diagnostic;    // test.dat, rewritten by every Bongo-SB load
+    std::string coast_screen{};  // brscale2.bln, the screen map's coastline
+    std::string coast_print{};   // brscale.bln, the printed station plot's coastline
+    std::string diagnostic{};    // test.dat, rewritten by every Bongo-SB load
+    std::string coast_world{};   // world.bln, both maps' coastline when fitted to the stations
 };
 
 // Everything a routine of the viewer works on: the one store and the windows.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "ui/csv_export.h"
 #include "ui/limits.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
@@ -14,12 +15,17 @@
 
 ViewerPaths default_paths() {
     const QString share = QDir(QCoreApplication::applicationDirPath() + "/../share/quenvar9").absolutePath();
+    // The diagnostic file goes to the user's own runtime folder where there is
+    // one, else to the temporary folder (where it is opened without following links).
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString scratch = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
     return {(share + "/brscale2.bln").toStdString(), (share + "/brscale.bln").toStdString(),
-            QDir(QDir::tempPath()).filePath("test.dat").toStdString()};
+            QDir(scratch).filePath("test.dat").toStdString(), (share + "/world.bln").toStdString()};
 }
 
+QuenvarApp::WindowFont::WindowFont() { QApplication::setFont(ImageSurface::default_font()); }
+
 QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_) {
-    QApplication::setFont(ImageSurface::default_font());  // every window, before the companions lay out their captions
     info_ = new InfoPanel(&main_);
     lister_ = new ListerPanel(&main_);
     stations_ = new StationsPanel(&main_);
@@ -34,6 +40,8 @@ void QuenvarApp::wire() {
     Viewer& v = *viewer_;
     main_.on_action("mk5", handler([&v, this] { quenvar::mk5_Click(v, cmdgetdata_); }));
     main_.on_action("bongosb", handler([&v, this] { quenvar::bongosb_Click(v, cmdgetdata_); }));
+    main_.on_action("cnvcasts", handler([&v, this] { quenvar::cnv_Click(v, cmdgetdata_); }));
+    main_.on_action("csvexport", handler([&v] { export_csv(v); }));
     main_.on_action("depth", handler([&v] { quenvar::depth_Click(v); }));
     main_.on_action("temp", handler([&v] { quenvar::temp_Click(v); }));
     main_.on_action("salt", handler([&v] { quenvar::salt_Click(v); }));
@@ -43,8 +51,8 @@ void QuenvarApp::wire() {
     main_.on_action("track", handler([&v] { staprint(v, true); }));
     main_.on_action("allcasts", handler([&v] { print_casts(v, 1); }));
     main_.on_action("onecast", handler([&v] { print_casts(v, 0); }));
-    main_.on_action("Quit", [] { QApplication::quit(); });
-    main_.on_close = [] { QApplication::quit(); };
+    main_.on_action("Quit", [this] { quit(); });
+    main_.on_close = [this] { quit(); };
     main_.on_key_down = handler([&v](int code, int shift) { quenvar::Form_KeyDown(v, code, shift); });
     main_.view()->on_resize = handler([&v] { quenvar::Form_Resize(v); });
     // A coastline that cannot be drawn was told at the load; a resize meets the same fault.
@@ -53,9 +61,35 @@ void QuenvarApp::wire() {
                                   Stations::Form_MouseDown(v, button, shift, x, y);
                               }));
     lister_->connect_events(handler([&v] { lister::VScroll1_Change(v); }));
+    // A resized listing has a blank image: the heading, then the rows from
+    // where the scroll box stands.
+    lister_->view()->on_resize = handler([&v] {
+        list_heading(v);
+        listcast(v, v.lister.VScroll1().Value());
+    });
+    // A message box waits for the user: show what the routines drew first.
+    alerts_.before_show = [this] { repaint_all(); };
     limitbox_->connect_events(handler([&v] { limitbox::minscrol_Change(v); }),
                               handler([&v] { limitbox::maxscrol_Change(v); }),
                               handler([&v] { limitbox::limitok_Click(v); }));
+}
+
+void QuenvarApp::quit() {
+    // QApplication::quit() would first ask each window to close, in no fixed
+    // order, and give up if one declined; exit() ends the loop unconditionally.
+    for (QWidget* w : {static_cast<QWidget*>(limitbox_), static_cast<QWidget*>(stations_),
+                       static_cast<QWidget*>(lister_), static_cast<QWidget*>(info_), static_cast<QWidget*>(&main_)})
+        w->hide();
+    QCoreApplication::exit(0);
+}
+
+void QuenvarApp::repaint_all() {
+    for (QWidget* w : {static_cast<QWidget*>(&main_), static_cast<QWidget*>(info_), static_cast<QWidget*>(lister_),
+                       static_cast<QWidget*>(stations_), static_cast<QWidget*>(limitbox_)})
+        if (w->isVisible()) w->repaint();
+    // The drawings are opaque children: repainting their window skips them.
+    for (SurfaceWidget* view : {main_.view(), lister_->view(), stations_->view()})
+        if (view->isVisible()) view->repaint();
 }
 
 void QuenvarApp::refresh() {
@@ -70,8 +104,8 @@ void QuenvarApp::start(const QStringList& files) {
     lister_->show();
     main_.show();     // its first resize draws the frame and cast 0
     main_.activateWindow();
-    for (const QString& f : files) {
-        (void)load_file(*viewer_, QFileInfo(f).absoluteFilePath().toStdString());  // told by the load
-        refresh();
-    }
+    std::vector<std::string> paths;
+    for (const QString& f : files) paths.push_back(QFileInfo(f).absoluteFilePath().toStdString());
+    (void)load_files(*viewer_, paths);  // each load tells the user of its problems
+    refresh();
 }

@@ -28,7 +28,7 @@ public:
     QuenvarApp& operator=(const QuenvarApp&) = delete;
 
     // Start-up: setup, the companion windows, the main window's first drawing,
-    // then each file named on the command line loaded in order.
+    // then the files named on the command line, loaded in order (load_files).
     void start(const QStringList& files = {});
 
     CruiseData& data() { return d_; }
@@ -39,10 +39,16 @@ public:
     InfoPanel& info() { return *info_; }
     LimitBox& limitbox() { return *limitbox_; }
 
+    // Quit: every window closes and the event loop ends at once; no window is
+    // asked, so none can hold the program open.
+    void quit();
+
 private:
     void wire();
-    // Shows what the routines drew.
+    // Shows what the routines drew, when the event loop next paints.
     void refresh();
+    // Paints every visible window now, before the loop runs again.
+    void repaint_all();
     template <typename F>
     auto handler(F f) {
         return [this, f](auto&&... args) {
@@ -51,6 +57,11 @@ private:
         };
     }
 
+    // The windows' font, set for the whole application before any window is
+    // made, so that each lays out in the font it shows.
+    struct WindowFont {
+        WindowFont();
+    } font_;
     CruiseData d_;
     MainWindow main_;
     InfoPanel* info_;

@@ -30,7 +30,6 @@ InfoPanel::InfoPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName("info");
     setWindowTitle("Station Information");
     setGeometry(twips_rect(6420, 795, 3030, 2010, this));
-    setFixedSize(size());
     for (const Row& r : kRows) {
         auto* caption = new QLabel(r.caption, this);
         caption->setObjectName(r.box);

@@ -7,7 +7,8 @@
 #include "ui/windows.h"
 
 // The `info` window, "Station Information": six captioned fields that showinfo
-// writes. Fixed size; the fields are for reading only.
+// writes. The fields are for reading only and keep their places when the
+// window is resized.
 class InfoPanel : public QWidget, public InfoWindow {
     Q_OBJECT
 public:

@@ -36,6 +36,9 @@ LimitBox::LimitBox(QWidget* owner) : QWidget(owner, Qt::Tool) {
     ok_->setObjectName("limitok");
     ok_->setGeometry(twips_rect(4560, 600, 495, 375, this));
 
+    // The bars take focus too; the arrow keys then move a bar by its small step.
+    min_bar_->setFocusPolicy(Qt::StrongFocus);
+    max_bar_->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(min_text_, max_text_);
     setTabOrder(max_text_, min_bar_);
     setTabOrder(min_bar_, max_bar_);
@@ -53,6 +56,11 @@ void LimitBox::min(const std::string& text) { min_text_->setText(QString::fromSt
 void LimitBox::max(const std::string& text) { max_text_->setText(QString::fromStdString(text)); }
 void LimitBox::Caption(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
 void LimitBox::Visible(bool on) {
+    // The small step is set without any change event (the routines set it
+    // between the range and the value), so show it on the bars here: the
+    // dialog is always made visible last.
+    if (on && min_link_) min_link_->show_model();
+    if (on && max_link_) max_link_->show_model();
     setVisible(on);
     if (on) raise();
 }

@@ -10,7 +10,9 @@
 #include "ui/windows.h"
 
 // The `lister` window, "Data Listing": the listing surface and its scroll bar
-// `VScroll1` at the right edge. Fixed size.
+// `VScroll1` at the right edge. The listing fills the window at any size; its
+// user coordinates stay (1, 1)-(50, 8), and the view's resize handler draws it
+// again on the new image.
 class ListerPanel : public QWidget, public ListerWindow {
     Q_OBJECT
 public:
@@ -23,7 +25,12 @@ public:
     SurfaceWidget* view() const { return view_; }
     QScrollBar* scroll_widget() const { return bar_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void place_bar();
+
     SurfaceWidget* view_;
     QScrollBar* bar_;
     ScrollBar model_;

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QStatusBar>
 
 #include "ui/qt/twips.h"
 
@@ -19,13 +18,17 @@ MainWindow::MainWindow() {
     filemsg_->setGeometry(twips_rect(1200, 1440, 3735, 375, this));
     filemsg_->hide();
     build_menus();
-    statusBar()->setSizeGripEnabled(true);
+    status_ = new QLabel(menuBar());
+    status_->setObjectName("status");
+    status_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    status_->setContentsMargins(0, 0, 0, 0);
+    menuBar()->installEventFilter(this);
     setFocusPolicy(Qt::StrongFocus);
 
     // The client area is 6270 x 4320 twips below the menu bar.
     const QRect client = twips_rect(30, 660, 6270, 4320, this);
     move(client.topLeft());
-    resize(client.width(), client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
 
 void MainWindow::build_menus() {
@@ -37,6 +40,8 @@ void MainWindow::build_menus() {
     const Entry entries[] = {
         {"getdata", "mk5", "SB911 data"},
         {"getdata", "bongosb", "Bongo-SB data"},
+        {"getdata", "cnvcasts", "CNV casts"},
+        {"getdata", "csvexport", "Export CSV"},
         {"limits", "depth", "&Depth"},
         {"limits", "temp", "&Temperature"},
         {"limits", "salt", "&Salinity"},
@@ -69,7 +74,28 @@ void MainWindow::on_action(const std::string& name, std::function<void()> handle
 
 void MainWindow::Caption(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
 
-void MainWindow::status(const std::string& text) { statusBar()->showMessage(QString::fromStdString(text)); }
+void MainWindow::status(const std::string& text) {
+    status_text_ = QString::fromStdString(text);
+    status_->setToolTip(status_text_);
+    place_status();
+}
+
+void MainWindow::place_status() {
+    QMenuBar* bar = menuBar();
+    const int gap = bar->fontMetrics().averageCharWidth() * 2;
+    const QRect quit = bar->actionGeometry(actions_.at("Quit"));  // empty when the bar is too narrow to show it
+    const int left = quit.right() + 1 + gap;
+    const int width = quit.isEmpty() ? 0 : qMax(0, bar->width() - left - gap / 2);
+    status_->setText(status_->fontMetrics().elidedText(status_text_, Qt::ElideLeft, width));
+    status_->setGeometry(left, 0, width, bar->height());
+    status_->setVisible(width > 0 && !status_text_.isEmpty());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+        place_status();
+    return QMainWindow::eventFilter(watched, event);
+}
 
 void MainWindow::Visible(bool on) {
     filemsg_->setVisible(on);

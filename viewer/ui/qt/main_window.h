@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -11,6 +12,8 @@
 #include "ui/windows.h"
 
 // The main window `quenvar`: the menu bar, the profile plot and `filemsg`.
+// The plot keeps the laid-out client size below the menu bar; status notes
+// stand in the menu bar's right-hand end.
 // Its title is the path of the cast on display.
 class MainWindow : public QMainWindow, public ProfileWindow, public FileMessage {
     Q_OBJECT
@@ -29,6 +32,9 @@ public:
 
     SurfaceWidget* view() const { return view_; }
     QLineEdit* filemsg() const { return filemsg_; }
+    // The status line: the right-hand end of the menu bar, where no companion
+    // window of the default layout covers it.
+    QLabel* status_line() const { return status_; }
 
     // ProfileWindow
     PlotSurface& surface() override { return view_->surface(); }
@@ -41,12 +47,18 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build_menus();
+    // Fits the status text into the menu bar right of its last entry, dropping
+    // the start of a long text (a path keeps its file name).
+    void place_status();
 
     SurfaceWidget* view_;
     QLineEdit* filemsg_;
+    QLabel* status_;
+    QString status_text_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
 };

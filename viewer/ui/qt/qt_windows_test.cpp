@@ -5,17 +5,27 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QTimer>
 #include <QScrollBar>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include "testing/qt_app_environment.h"
+#include "plot/map_frame.h"
+#include "ui/load_cruise.h"
 #include "ui/profile_plot.h"
 #include "ui/qt/application.h"
+#include "ui/qt/twips.h"
 
 namespace {
 
@@ -160,8 +170,11 @@ TEST(QtWindows, ClickingAStationShowsItsCast) {
     }
     ASSERT_GT(target, 1);
     SurfaceWidget* map = app.stations().view();
-    // The map frame: 71 W at the left edge to 65.5 W at the right, 42.5 N at the top to 40 N.
-    const QPointF at((71.0 - d.lon[target]) / 5.5 * map->width(), (42.5 - d.lat[target]) / 2.5 * map->height());
+    // The sample's stations reach south of 40 N: the map is fitted to them.
+    const MapFrame f = map_frame(d);
+    ASSERT_TRUE(f.fitted);
+    const QPointF at((f.west - d.lon[target]) / (f.west - f.east) * map->width(),
+                     (f.north - d.lat[target]) / (f.north - f.south) * map->height());
     QMouseEvent press(QEvent::MouseButtonPress, at, map->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(map, &press);
@@ -178,43 +191,139 @@ TEST(QtWindows, ClickingAStationShowsItsCast) {
     EXPECT_EQ(d.curcast, double(target));
 }
 
-// The limits dialog's bars hold their larger value at the top: the top arrow
-// raises the value by the small step, and OK applies the pair.
-TEST(QtWindows, LimitBarsMoveTowardsTheEndClicked) {
+// The limits dialog's bars hold their larger value at the top: the up key (an
+// arrow click) raises the value by the small step of the variable shown,
+// whatever variable was shown before. Every row opens the dialog anew.
+TEST(QtWindows, LimitBarsStepByTheVariableShownAndTakeFocus) {
     QuenvarApp app(test_paths());
     app.start();
     settle();
-    app.main_window().action("temp")->trigger();
     LimitBox& box = app.limitbox();
-    ASSERT_TRUE(box.isVisible());
-    EXPECT_EQ(box.windowTitle(), "temperature");
-    QScrollBar* min_bar = box.min_widget();
-    min_bar->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the arrow at the top
-    EXPECT_EQ(box.minscrol().Value(), 3);
-    EXPECT_EQ(box.findChild<QLineEdit*>("min")->text(), " 3");
-    min_bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the trough below the box
-    min_bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(box.minscrol().Value(), 1);
+    struct Row { const char* name; const char* menu; bool max_bar; Qt::Key key; int value; };
+    const Row rows[] = {
+        {"depth first, min up", "depth", false, Qt::Key_Up, 5},
+        {"depth, max down", "depth", true, Qt::Key_Down, 95},
+        {"then temperature, min down", "temp", false, Qt::Key_Down, 1},
+        {"temperature, max up", "temp", true, Qt::Key_Up, 23},
+        {"back to depth, min up", "depth", false, Qt::Key_Up, 5},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        app.main_window().action(r.menu)->trigger();
+        QKeyEvent key(QEvent::KeyPress, r.key, Qt::NoModifier);
+        QApplication::sendEvent(r.max_bar ? box.max_widget() : box.min_widget(), &key);
+        EXPECT_EQ(box.findChild<QLineEdit*>(r.max_bar ? "max" : "min")->text(), " " + QString::number(r.value));
+    }
+    box.findChild<QLineEdit*>("min")->setFocus();
+    QStringList order;
+    for (int i = 0; i < 4; ++i) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(box.focusWidget(), &tab);
+        order << box.focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, QStringList({"max", "minscrol", "maxscrol", "limitok"}));
+
+    app.main_window().action("temp")->trigger();
+    box.min_widget()->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the trough: 1 down
     box.ok_button()->click();
     EXPECT_EQ(app.data().axlim(kTemp, 1), 1.0);
-    EXPECT_EQ(app.data().axlim(kTemp, 2), 22.0);
     EXPECT_FALSE(box.isVisible());
-
-    // Depth moves by 5 an arrow click.
-    app.main_window().action("depth")->trigger();
-    box.max_widget()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the arrow at the bottom
-    EXPECT_EQ(box.maxscrol().Value(), 95);
 }
 
-TEST(QtWindows, ClosingTheMapHidesIt) {
+// Quit and closing the main window end the event loop every time. The toolkit
+// asks windows to close in an order that follows their addresses, so earlier
+// viewers stay alive to move later ones around.
+TEST(QtWindows, QuitEndsTheProgramEveryTime) {
+    std::vector<std::unique_ptr<QuenvarApp>> apps;
+    for (int i = 0; i < 20; ++i) {
+        QuenvarApp& app = *apps.emplace_back(std::make_unique<QuenvarApp>(test_paths()));
+        app.start({QString::fromStdString(kSb911)});
+        settle();
+        if (i % 2) QTimer::singleShot(0, &app.main_window(), &QWidget::close);
+        else QTimer::singleShot(0, app.main_window().action("Quit"), &QAction::trigger);
+        QObject stuck;
+        QTimer::singleShot(2000, &stuck, [] { QCoreApplication::exit(1); });
+        EXPECT_EQ(QApplication::exec(), 0) << i;
+        EXPECT_FALSE(app.main_window().isVisible() || app.stations().isVisible() || app.lister().isVisible()) << i;
+    }
+}
+
+// The companion windows resize; the listing fills its window again from the
+// scroll bar's value, under its heading. Closing the map hides it.
+TEST(QtWindows, CompanionWindowsResizeAndClose) {
     QuenvarApp app(test_paths());
     app.start({QString::fromStdString(kSb911)});
     settle();
-    ASSERT_TRUE(app.stations().isVisible());
+    ListerPanel& lister = app.lister();
+    lister.VScroll1().Value(int(app.data().npts[1]));  // the last scan in the first row, the rest blank
+    const QSize info_size = app.info().size() * 2, size = lister.size() * 2;
+    app.info().resize(info_size);
+    lister.resize(size);
+    settle();
+    EXPECT_EQ(app.info().size(), info_size);
+    ASSERT_EQ(lister.view()->size(), size);
+    EXPECT_EQ(lister.scroll_widget()->geometry().bottomRight(), QPoint(size.width() - 2, size.height() - 1));
+    // Pixels other than the background in a strip of user rows (scale (1, 1)-(50, 8)).
+    const QImage& image = lister.view()->surface().image();
+    const auto ink = [&](double y0, double y1) {
+        int n = 0;
+        for (int y = int((y0 - 1) / 7 * image.height()); y < int((y1 - 1) / 7 * image.height()); ++y)
+            for (int x = 0; x < image.width() / 2; ++x) n += image.pixel(x, y) != image.pixel(0, image.height() - 1);
+        return n;
+    };
+    EXPECT_GT(ink(1, 1.9), 0) << "heading";
+    EXPECT_GT(ink(1.9, 2.7), 0) << "first row";
+    EXPECT_EQ(ink(2.9, 8), 0) << "rows past the last scan";
+
     app.stations().close();
     EXPECT_FALSE(app.stations().isVisible());
     app.stations().Visible(true);
     EXPECT_TRUE(app.stations().isVisible());
+}
+
+// A load that stops with a message (the header alone, its casts missing):
+// every drawing shows it before the box opens. A report then names its file
+// where no window of the default layout covers it, outside the drawing area,
+// which keeps its laid-out height.
+TEST(QtWindows, LoadMessageAndReportResultInView) {
+    QuenvarApp app(test_paths());
+    app.start({QString::fromStdString(kSb911)});
+    settle();
+    const std::string folder = ::testing::TempDir() + "a-folder-name-long-enough-to-lose-its-start";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(kSb911, folder + "/EN617.hdr", std::filesystem::copy_options::overwrite_existing);
+    struct PaintLog : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } logs[3];
+    SurfaceWidget* views[] = {app.main_window().view(), app.lister().view(), app.stations().view()};
+    for (int i = 0; i < 3; ++i) views[i]->installEventFilter(&logs[i]);
+    QStringList unpainted{"no box"};
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            unpainted.clear();
+            for (int i = 0; i < 3; ++i)
+                if (!(QRegion(views[i]->rect()) - logs[i].painted).isEmpty()) unpainted << views[i]->window()->objectName();
+            box->accept();
+        }
+    });
+    poll.start(10);
+    EXPECT_TRUE(load_file(app.viewer(), folder + "/EN617.hdr").stopped);
+    EXPECT_EQ(unpainted, QStringList());
+
+    app.main_window().action("staplt")->trigger();
+    const QLabel* status = app.main_window().status_line();
+    ASSERT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->text().startsWith(QChar(0x2026)) && status->text().endsWith("stations.pdf"));
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->width());
+    const QRect shown(status->mapToGlobal(QPoint(0, 0)), status->size());
+    EXPECT_EQ(views[0]->height(), twips_to_px(4320, views[0]));
+    for (QWidget* w : std::initializer_list<QWidget*>{views[0], &app.info(), &app.lister(), &app.stations()})
+        EXPECT_FALSE(QRect(w->mapToGlobal(QPoint(0, 0)), w->frameGeometry().size()).intersects(shown));
 }
 
 // The reports without a window: the cast table of a sample cruise, read back
@@ -248,4 +357,59 @@ TEST(ReportCommand, UsageErrorsAndMissingFiles) {
     const std::string out = ::testing::TempDir() + "quenvar-none.pdf";
     // A cruise file that does not exist: the report may be written, but the status says the load failed.
     EXPECT_NE(std::system((bin + " --report stations --output " + out + " /nonexistent/x.hdr 2>/dev/null").c_str()), 0);
+}
+
+namespace {
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Exit status and output of quenvar9 with `args`, run without a display or Qt platform.
+std::pair<int, std::string> quenvar9(const std::string& args) {
+    const std::string out = ::testing::TempDir() + "quenvar-out.txt";
+    const int status = std::system(
+        ("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " QUENVAR9_BIN " " + args + " >" + out + " 2>&1").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out)};
+}
+
+}  // namespace
+
+// The options are read before Qt starts; an output never replaces an input or
+// a FIFO; "--" ends the options.
+TEST(CommandLine, OptionsAndOutputs) {
+    const std::string dir = ::testing::TempDir() + "quenvar-cl/";
+    std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str());
+    const std::string cnv = dir + "-cast7.cnv";
+    std::ofstream(cnv) << "* NMEA Latitude = 41 12.00 N\n* NMEA Longitude = 070 30.00 W\n# name 0 = prDM: p\n"
+                          "# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 0.2 20 31\n 2.1 19 32\n 1 0 0\n";
+    const std::string hdr = QFileInfo(QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr").absoluteFilePath().toStdString();
+    std::filesystem::create_symlink(hdr.substr(0, hdr.size() - 4) + "d002.PRE", dir + "link.csv");
+    ::mkfifo((dir + "fifo.csv").c_str(), 0600);
+    const struct { const char* name; std::string args; int status; std::string output; } rows[] = {
+        {"unknown option", "--bogus", 2, "quenvar9: unknown option '--bogus'\n\nUsage:"},
+        {"version", "--version", 0, "quenvar9 0.1"},
+        {"empty output", "--report casts --output '' " + hdr, 2, "quenvar9: --output needs a file name"},
+        {"the cruise header as output", "--report casts --output " + hdr + " " + hdr, 1,
+         "quenvar9: " + hdr + ": is an input of the load; it was not replaced"},
+        {"a cast file under another name", "--export csv --output " + dir + "link.csv " + hdr, 1,
+         dir + "link.csv: is the same file as the input " + hdr.substr(0, hdr.size() - 4) + "d002.PRE"},
+        {"a FIFO as output", "--export csv --output " + dir + "fifo.csv " + hdr, 1, "fifo.csv: is not a regular file (a FIFO)"},
+        {"a .cnv after --", "--export csv --output " + dir + "out.csv -- " + cnv, 0, "Wrote " + dir + "out.csv"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto [status, output] = quenvar9(row.args);
+        EXPECT_EQ(status, row.status);
+        EXPECT_NE(output.find(row.output), std::string::npos) << output;
+    }
+    struct stat st {};
+    EXPECT_TRUE(::stat((dir + "fifo.csv").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_EQ(slurp(hdr).substr(0, 4), "E617");
+    // Pressure 0.2 and 2.1 dbar at 41.2 N lie in the 0 m and 2 m bins; the upcast is left out.
+    EXPECT_EQ(slurp(dir + "out.csv"),
+              "cast,castno,station,latitude,longitude,year,month,day,hour,depth,temperature,salinity,fluorescence,"
+              "sigma_t,transmission\n1,007,,41.2,-70.5,,,,,0,20,31,,21.741350312566887,\n"
+              "1,007,,41.2,-70.5,,,,,2,19,32,,22.75485466156855,\n");
 }

@@ -1,6 +1,5 @@
 #include "ui/qt/stations_panel.h"
 
-#include <QCloseEvent>
 #include <QVBoxLayout>
 
 #include "ui/qt/twips.h"
@@ -39,9 +38,4 @@ void StationsPanel::Height(double twips) {
     const int frame = frameGeometry().height() - height();
     const int client = qMax(1, twips_to_px(twips, this) - frame);
     if (client != height()) resize(width(), client);
-}
-
-void StationsPanel::closeEvent(QCloseEvent* event) {
-    hide();
-    event->ignore();
 }

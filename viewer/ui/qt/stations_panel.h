@@ -7,7 +7,8 @@
 #include "ui/windows.h"
 
 // The `Stations` window, "Station Locations": the station map. Closing it
-// hides it; the next map drawing shows it again.
+// hides it (the close is accepted, so it never holds up the program's end);
+// the next map drawing shows it again.
 class StationsPanel : public QWidget, public MapWindow {
     Q_OBJECT
 public:
@@ -23,9 +24,6 @@ public:
     void Height(double twips) override;
 
     SurfaceWidget* view() const { return view_; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     SurfaceWidget* view_;
