@@ -199,7 +199,7 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
         "# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 0.2 20 31\n 2.1 19 32\n 1 0 0\n");
     const std::string cast1 = kSb911.substr(0, kSb911.size() - 4) + "d002.PRE";
     std::filesystem::create_symlink(cast1, dir.path("link.csv"));
-    ::mkfifo(dir.path("fifo.csv").c_str(), 0600);
+    ::mkfifo(dir.path("fifo.pdf").c_str(), 0600);
     const struct { const char* name; std::string args; int status; std::string output; } rows[] = {
         {"unknown option", "--bogus", 2, "quenvar9: unknown option '--bogus'\n\nUsage:"},
         {"unknown report", "--report nonsense " + kSb911, 2, "quenvar9: unknown report 'nonsense'"},
@@ -210,8 +210,8 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
          "quenvar9: " + kSb911 + ": is an input of the load; it was not replaced"},
         {"a cast file under another name", "--export csv --output " + dir.path("link.csv") + " " + kSb911, 1,
          dir.path("link.csv") + ": is the same file as the input " + cast1},
-        {"a FIFO as output", "--export csv --output " + dir.path("fifo.csv") + " " + kSb911, 1,
-         "fifo.csv: is not a regular file (a FIFO)"},
+        {"a FIFO as output", "--report stations --output " + dir.path("fifo.pdf") + " " + kSb911, 1,
+         "fifo.pdf: is not a regular file (a FIFO)"},
         {"a .cnv after --", "--export csv --output " + dir.path("out.csv") + " -- " + cnv, 0, "Wrote " + dir.path("out.csv")},
         {"the cast tables", "--report casts --output " + dir.path("casts.pdf") + " " + kSb911, 0, ""},
         {"a fitted station plot", "--report stations --output " + dir.path("fitted.pdf") + " " + kSb911, 0, ""},
@@ -224,7 +224,7 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status);
         EXPECT_NE(slurp(dir.path("said")).find(row.output), std::string::npos) << slurp(dir.path("said"));
     }
-    EXPECT_TRUE(std::filesystem::is_fifo(dir.path("fifo.csv")));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.path("fifo.pdf")));
     EXPECT_EQ(slurp(kSb911).substr(0, 4), "E617");
     // 0.2 and 2.1 dbar at 41.2 N lie in the 0 m and 2 m bins; the upcast is left out.
     EXPECT_EQ(slurp(dir.path("out.csv")),
