@@ -231,11 +231,10 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
               "cast,castno,station,latitude,longitude,year,month,day,hour,depth,temperature,salinity,fluorescence,"
               "sigma_t,transmission\n1,007,,41.2,-70.5,,,,,0,20,31,,21.741350312566887,\n"
               "1,007,,41.2,-70.5,,,,,2,19,32,,22.75485466156855,\n");
-    // The cast table read back, blanks folded since pdftotext guesses the spacing.
+    // Cast 1's first sample and its sample nearest 5 m, blanks folded (pdftotext guesses the spacing).
     ASSERT_EQ(std::system(("pdftotext -layout " + dir.path("casts.pdf") + " " + dir.path("casts.txt")).c_str()), 0);
     const std::string s = std::regex_replace(std::regex_replace(slurp(dir.path("casts.txt")), std::regex(" *\n *"), "\n"),
                                              std::regex(" +"), " ");
-    // The first sample of cast 1, then its sample nearest 5 m.
     for (const char* want : {"\nDepth Temp Salt Flur Sigma-t\n2.00 20.73 31.59 0.37 22.00\n5.00 18.55 31.62 0.82 22.58\n",
                              "RU320", "[** Note: this is uncorrected data **]"})
         EXPECT_NE(s.find(want), std::string::npos) << want << "\n" << s.substr(0, 1500);
