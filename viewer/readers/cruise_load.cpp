@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "readers/number_stream.h"
+#include "readers/file_name_case.h"
 #include "readers/record_fields.h"
 #include "readers/text_source.h"
 
@@ -84,7 +85,8 @@ void read_header_records(CruiseData& d, const std::string& header_path, const ch
             break;
         }
         ++i;
-        const CastHeader h = parse(header_item(line));
+        CastHeader h = parse(header_item(line));
+        h.castfile = match_name_case(h.castfile);  // a cast file from DOS media may differ in case
         // The cast number becomes part of a file name: a NUL would cut the
         // name short and open another file.
         const auto bad = std::find_if(h.castno.begin(), h.castno.end(), [](char c) {
