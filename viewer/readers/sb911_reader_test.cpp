@@ -107,6 +107,7 @@ TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
         {"a NUL in the third cast number", "CRUISE.hdr", header(2) + record(std::string("0\0", 2) + "1") + "\n",
          "line 3: the cast number holds a control character (\\x00)", 2, 5},
         {"header is a FIFO", "CRUISE.hdr", fifo, "is not a regular file (a FIFO)", 0, 4},
+        {"a header line over 1 MiB", "CRUISE.hdr", header(2) + std::string(2 << 20, ' '), "line 3 is longer than", 2, 5},
         {"cast file is a folder", "CRUISEd003.PRE", folder, "is not a regular file (a folder)", 2, 5},
         {"cast file is a FIFO", "CRUISEd003.PRE", fifo, "is not a regular file (a FIFO)", 2, 5},
         {"scan cut short by the end of the file", "CRUISEd003.PRE", kTwoScans + " 3 19.1 31.7\n",
