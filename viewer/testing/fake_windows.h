@@ -10,8 +10,7 @@
 
 // Window fakes that keep what the routines did to them.
 
-// The last item kept, or an empty one when none was, so that a test fails
-// rather than crashes when a routine did nothing.
+// The last item, or an empty one so that a test fails rather than crashes.
 template <typename T>
 T last(const std::vector<T>& items) { return items.empty() ? T{} : items.back(); }
 
@@ -65,8 +64,7 @@ struct FakeLimitDialog : LimitDialog {
     void Visible(bool on) override { visible = on; }
 };
 
-// Each job records on a fresh surface, kept with the path it was meant for;
-// while `fail` holds a reason, every job fails with it.
+// Each job records on a fresh surface kept with its path; every job fails with `fail` when set.
 struct FakePrinter : Printer {
     std::vector<std::pair<std::string, RecordingSurface>> jobs;
     std::string fail;
@@ -79,8 +77,7 @@ struct FakeAlerts : Alerts {
     void message_box(const std::string& title, const std::string& text) override { shown.emplace_back(title, text); }
 };
 
-// A whole viewer on fakes, started with setup(). The scroll bars' change events
-// are wired to the routines as the Qt windows wire them.
+// A whole viewer on fakes, started with setup(), its scroll bars wired as the Qt windows wire them.
 struct FakeViewer {
     CruiseData d;
     FakeProfileWindow quenvar;

@@ -21,8 +21,8 @@ struct Dialog : OpenFileDialog {
     std::vector<std::string> FileNames() const override { return answer.empty() ? std::vector{name} : answer; }
 };
 
-// A cancel loads nothing (the stale name is not reused); a choice reaches the
-// reader; "CNV casts" loads all the files chosen as one cruise.
+// A cancel loads nothing (not the stale name); a choice reaches the reader;
+// "CNV casts" loads all the files chosen as one cruise.
 TEST(OpenFile, CancelLoadsNothingAndChoicesReachTheReader) {
     Dialog dialog;
     FakeViewer f;

@@ -23,17 +23,14 @@ struct Reports : FakeViewer {
         }
         d.ncast = n, d.curcast = current;
     }
-    // The last job's path, its page breaks, and its last call.
     std::tuple<std::string, std::size_t, Op> job() const {
         const auto& [path, page] = last(printer.jobs);
         return {path, page.of(Op::NewPage).size(), last(page.calls()).op};
     }
 };
 
-// One job, a page a cast; filemsg names each cast while it is laid out, then
-// hides; the current cast is drawn again at the end. A job the printer could
-// not write is told; with no cast nothing is written. The station plot says
-// when it had no coastline.
+// One job, a page a cast, filemsg naming each, the current cast drawn again;
+// a failed job is told; no cast, no job; the station plot tells of no coastline.
 TEST(Reports, PrintJobs) {
     Reports f(3, 2);
     print_casts(f.viewer, 1);
