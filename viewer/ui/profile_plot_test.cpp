@@ -71,10 +71,8 @@ TEST(FormKeyDown, StepsWithWrapAround) {
 // A cast past the store draws nothing rather than throw.
 TEST(Drawcast, CastOutsideTheStoreDrawsNothing) {
     FakeViewer f;
-    for (auto [cur, p] : {std::pair{1, kMaxCast + 1}, {1, -(kMaxCast + 1)}, {kMaxCast + 1, kMaxCast + 1}}) {
-        f.d.curcast = cur;
-        EXPECT_NO_THROW(drawcast(f.viewer, p));
-    }
+    for (auto [cur, p] : {std::pair{1, kMaxCast + 1}, {1, -(kMaxCast + 1)}, {kMaxCast + 1, kMaxCast + 1}})
+        f.d.curcast = cur, drawcast(f.viewer, p);
     EXPECT_TRUE(f.Stations.map.calls().empty() && f.quenvar.plot.calls().empty());
 }
 
