@@ -111,6 +111,7 @@ TEST_F(LoadFlow, BongoLoadWritesTheDiagnosticFileAndEndsOnCastFiftyOne) {
     // A link planted in its place is refused (its target stays whole); the load goes on.
     folder.write("victim", "precious\n");
     std::filesystem::create_symlink(folder.path("victim"), v.paths.diagnostic = folder.path("link.dat"));
+    fake.alerts.shown.clear();
     EXPECT_FALSE(readbongo(v, header).stopped);
     ASSERT_EQ(fake.alerts.shown.size(), 1u);
     EXPECT_NE(fake.alerts.shown[0].second.find("symbolic link"), std::string::npos) << fake.alerts.shown[0].second;
