@@ -54,9 +54,8 @@ TEST_F(LoadFlow, StoppedLoadKeepsItsCastsThenNamesEachFileInOneMessage) {
     const auto& list = fake.lister.list.calls();
     EXPECT_EQ(std::tuple(list.at(0).op, list.at(1).text, fake.Stations.map.calls().at(0).op),
               std::tuple(Op::Cls, kListHeading, Op::Cls));
-    EXPECT_EQ(fake.filemsg.texts, (Strings{"Reading: " + folder.path("CRUISEd001.PRE"),
-                                           "Reading: " + folder.path("CRUISEd021.PRE"),
-                                           "Reading: " + folder.path("CRUISEd003.PRE")}));
+    EXPECT_EQ(std::pair(fake.filemsg.texts.size(), last(fake.filemsg.texts)),
+              std::pair(3ul, "Reading: " + folder.path("CRUISEd003.PRE")));
     EXPECT_EQ(std::tuple(fake.filemsg.visible, fake.d.ncast.value(), fake.d.curcast.value(), fake.d.npts[2].value()),
               std::tuple(false, 2.0, 1.0, 500.0));
     EXPECT_EQ(last(fake.quenvar.captions), folder.path("CRUISEd001.PRE")) << "cast 1 drawn";
@@ -65,8 +64,8 @@ TEST_F(LoadFlow, StoppedLoadKeepsItsCastsThenNamesEachFileInOneMessage) {
               folder.path("CRUISEd021.PRE") + ": holds more than 500 scans; the first 500 were kept\n" +
                   folder.path("CRUISEd003.PRE") + ": cannot be opened: No such file or directory\n" +
                   "The load stopped early; casts 1 to 2 are loaded.");
-    ASSERT_EQ(fake.quenvar.statuses.size(), 1u);
-    EXPECT_EQ(fake.quenvar.statuses[0].rfind("No coastline on the map: ", 0), 0u) << fake.quenvar.statuses[0];
+    EXPECT_EQ(std::pair(fake.quenvar.statuses.size(), last(fake.quenvar.statuses).substr(0, 25)),
+              std::pair(1ul, std::string("No coastline on the map: ")));
 }
 
 // A file named on the command line goes to the reader its name calls; a header
