@@ -79,11 +79,13 @@ struct LoadedViewer {
         v.lister.VScroll1().on_change = [this] { ::lister::VScroll1_Change(v); };
         setup(v);
         quenvar::Form_Resize(v);
-        readsb911(v, cruise().header());
+        header_read = readsb911(v, cruise().header()).header_read;
         d.axlim(kDepth, 2) = 500;
         quenvar::Form_Resize(v);
     }
-    bool loaded() const { return alerts.count == 0 && d.ncast == kMaxCast && d.npts[kMaxCast] == kMaxScan; }
+    bool loaded() const {
+        return header_read && alerts.count == 0 && d.ncast == kMaxCast && d.npts[kMaxCast] == kMaxScan;
+    }
 
     std::unique_ptr<CruiseData> store = std::make_unique<CruiseData>();
     CruiseData& d = *store;
@@ -95,6 +97,7 @@ struct LoadedViewer {
     HeadlessLimitDialog limitbox;
     PdfPrinter printer;
     SilentAlerts alerts;
+    bool header_read = false;
     Viewer v{d,        quenvar,
              stations, lister,
              info,     filemsg,

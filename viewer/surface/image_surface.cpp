@@ -42,10 +42,10 @@ QFont ImageSurface::default_font() {
 
 ImageSurface::ImageSurface(int width, int height, double device_pixel_ratio, Color back, Color fore,
                            QFont font)
-    : fore_(fore), back_(back), font_(std::move(font)) {
+    : SurfaceState(back, fore), font_(std::move(font)) {
     make_image(width, height, device_pixel_ratio);
-    x2_ = size_.width();
-    y2_ = size_.height();
+    user_.x2 = size_.width();
+    user_.y2 = size_.height();
 }
 
 void ImageSurface::make_image(int width, int height, double device_pixel_ratio) {
@@ -65,27 +65,21 @@ void ImageSurface::resize(int width, int height, double device_pixel_ratio) {
 }
 
 QPointF ImageSurface::to_user(QPointF logical) const {
-    return {x1_ + logical.x() * dpr_ * ((x2_ - x1_) / image_.width()),
-            y1_ + logical.y() * dpr_ * ((y2_ - y1_) / image_.height())};
+    return {user_.x1 + logical.x() * dpr_ * ((user_.x2 - user_.x1) / image_.width()),
+            user_.y1 + logical.y() * dpr_ * ((user_.y2 - user_.y1) / image_.height())};
 }
 
-double ImageSurface::dev_x(double x) const { return (x - x1_) * (image_.width() / (x2_ - x1_)); }
-double ImageSurface::dev_y(double y) const { return (y - y1_) * (image_.height() / (y2_ - y1_)); }
+double ImageSurface::dev_x(double x) const { return (x - user_.x1) * (image_.width() / (user_.x2 - user_.x1)); }
+double ImageSurface::dev_y(double y) const { return (y - user_.y1) * (image_.height() / (user_.y2 - user_.y1)); }
 
-void ImageSurface::Cls() { image_.fill(to_qrgb(back_)); }
+void ImageSurface::Cls() { image_.fill(to_qrgb(state_.back)); }
 
 void ImageSurface::BackColor(Color c) {
-    back_ = c;
+    state_.back = c;
     Cls();
 }
 
-void ImageSurface::Scale(double x1, double y1, double x2, double y2) {
-    if (!finite(x1, y1, x2, y2) || x1 == x2 || y1 == y2) return;
-    x1_ = x1;
-    y1_ = y1;
-    x2_ = x2;
-    y2_ = y2;
-}
+void ImageSurface::Scale(double x1, double y1, double x2, double y2) { user_.set(x1, y1, x2, y2); }
 
 void ImageSurface::Line(double x1, double y1, double x2, double y2) {
     double u0 = dev_x(x1), v0 = dev_y(y1), u1 = dev_x(x2), v1 = dev_y(y2);
@@ -103,11 +97,11 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2) {
     int x = to_int(u0, w), y = to_int(v0, h);
     const int xe = to_int(u1, w), ye = to_int(v1, h);
 
-    const Pattern& pat = kPatterns[draw_style_ >= 0 && draw_style_ < 4 ? draw_style_ : 0];
+    const Pattern& pat = kPatterns[state_.draw_style >= 0 && state_.draw_style < 4 ? state_.draw_style : 0];
     const int unit = std::max(1, int(std::lround(dpr_)));
     int run = 0, left = pat.runs[0] * unit;
 
-    const QRgb c = to_qrgb(fore_);
+    const QRgb c = to_qrgb(state_.fore);
     uchar* bits = image_.bits();
     const qsizetype bpl = image_.bytesPerLine();
     const int dx = std::abs(xe - x), dy = -std::abs(ye - y);
@@ -146,9 +140,9 @@ void ImageSurface::LineBox(double x1, double y1, double x2, double y2) {
     const double left = std::floor(std::min(u0, u1)), right = std::floor(std::max(u0, u1));
     const double top = std::floor(std::min(v0, v1)), bottom = std::floor(std::max(v0, v1));
     const double first = std::max(top, 0.0), last = std::min(bottom, image_.height() - 1.0);
-    const QRgb fc = to_qrgb(fore_);
-    if (fill_style_ == kFillSolid)
-        for (double y = first; y <= last; ++y) span(y, left, right, to_qrgb(fill_));
+    const QRgb fc = to_qrgb(state_.fore);
+    if (state_.fill_style == kFillSolid)
+        for (double y = first; y <= last; ++y) span(y, left, right, to_qrgb(state_.fill));
     span(top, left, right, fc);
     span(bottom, left, right, fc);
     for (double y = first; y <= last; ++y) {
@@ -159,7 +153,7 @@ void ImageSurface::LineBox(double x1, double y1, double x2, double y2) {
 
 void ImageSurface::Circle(double x, double y, double radius) {
     const double cu = dev_x(x), cv = dev_y(y);
-    const double r = std::round(std::abs(radius * (image_.width() / (x2_ - x1_))));
+    const double r = std::round(std::abs(radius * (image_.width() / (user_.x2 - user_.x1))));
     if (!finite(cu, cv, r)) return;
     const double cx = std::floor(cu), cy = std::floor(cv);
     // Row dy of the disc holds the pixels with |dx| <= half(dy), the midpoint
@@ -168,11 +162,11 @@ void ImageSurface::Circle(double x, double y, double radius) {
         return std::abs(dy) > r ? -1.0 : std::floor(std::sqrt(r * r + r - dy * dy));
     };
     const double first = std::max(cy - r, 0.0), last = std::min(cy + r, image_.height() - 1.0);
-    const QRgb fc = to_qrgb(fore_), ic = to_qrgb(fill_);
+    const QRgb fc = to_qrgb(state_.fore), ic = to_qrgb(state_.fill);
     for (double py = first; py <= last; ++py) {
         const double dy = py - cy, w = half(dy);
         if (w < 0) continue;
-        if (fill_style_ == kFillSolid) span(py, cx - w, cx + w, ic);
+        if (state_.fill_style == kFillSolid) span(py, cx - w, cx + w, ic);
         // The outline runs from just past the next row outwards to the edge of
         // this row, so the curve is closed and one pixel thin.
         const double inner = std::min(half(dy < 0 ? dy - 1 : dy + 1) + 1, w);
@@ -183,13 +177,13 @@ void ImageSurface::Circle(double x, double y, double radius) {
 
 void ImageSurface::Print(const std::string& text) {
     if (text.empty()) return;
-    const double u = std::floor(dev_x(current_x_)), v = std::floor(dev_y(current_y_));
+    const double u = std::floor(dev_x(state_.current_x)), v = std::floor(dev_y(state_.current_y));
     if (!std::isfinite(u) || !std::isfinite(v) || std::abs(u) > 1e6 || std::abs(v) > 1e6) return;
     QFont f = font_;
-    f.setUnderline(underline_);
+    f.setUnderline(state_.underline);
     QPainter p(&image_);
     p.setFont(f);
-    p.setPen(QColor(to_qrgb(fore_)));
+    p.setPen(QColor(to_qrgb(state_.fore)));
     const double ascent = QFontMetricsF(f, &image_).ascent();
     // Baseline on a whole device pixel keeps the glyphs crisp.
     p.drawText(QPointF(u / dpr_, (v + std::round(ascent * dpr_)) / dpr_), to_qstring(text));

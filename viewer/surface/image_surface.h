@@ -6,7 +6,7 @@
 #include <QSize>
 #include <string>
 
-#include "surface/plot_surface.h"
+#include "surface/surface_state.h"
 
 // A window's drawing, kept in an off-screen image that the window paints.
 //
@@ -19,7 +19,7 @@
 // through QPainter.
 //
 // Before the first Scale the user units are logical pixels of the initial size.
-class ImageSurface : public PlotSurface {
+class ImageSurface : public SurfaceState {
 public:
     // The font of every window of the viewer: the platform's general UI font
     // (a sans-serif), 8.25 points, bold.
@@ -60,16 +60,9 @@ public:
     void NewPage() override {}
     void EndDoc() override {}
 
-    Color ForeColor() const override { return fore_; }
-    void ForeColor(Color c) override { fore_ = c; }
-    Color BackColor() const override { return back_; }
+    // Clears the image to the new colour.
     void BackColor(Color c) override;
-    void FillColor(Color c) override { fill_ = c; }
-    void FillStyle(int style) override { fill_style_ = style; }
-    void DrawStyle(int style) override { draw_style_ = style; }
-    void FontUnderline(bool on) override { underline_ = on; }
-    void CurrentX(double x) override { current_x_ = x; }
-    void CurrentY(double y) override { current_y_ = y; }
+    using SurfaceState::BackColor;
 
 private:
     void make_image(int width, int height, double device_pixel_ratio);
@@ -80,14 +73,6 @@ private:
     QImage image_;
     QSize size_;
     double dpr_ = 1.0;
-    double x1_ = 0, y1_ = 0, x2_ = 1, y2_ = 1;
-    Color fore_;
-    Color back_;
-    Color fill_ = 0;
-    int fill_style_ = kFillTransparent;
-    int draw_style_ = kDrawSolid;
-    bool underline_ = false;
-    double current_x_ = 0;
-    double current_y_ = 0;
+    UserRect user_;
     QFont font_;
 };

@@ -7,10 +7,11 @@
 #include <QPainter>
 #include <QPen>
 #include <QPdfWriter>
+#include <QPolygonF>
 #include <memory>
 #include <string>
 
-#include "surface/plot_surface.h"
+#include "surface/surface_state.h"
 
 // The printer: print jobs that each write one PDF file.
 //
@@ -22,11 +23,15 @@
 // throw: drawing goes on regardless, and job_ok() tells whether the last
 // EndDoc wrote its file. A surface destroyed before EndDoc writes nothing.
 //
-// Scale maps onto the printable area, the page inside its margins, portrait.
+// Scale maps onto the printable area, the page inside its margins, portrait;
+// every point is rounded to whole device units of 1/1200 inch.
 // Lines are thin (0.3 pt) in DrawStyle; a dash pattern runs on across
 // segments that join end to start, so a curve drawn as many short segments
-// still shows its pattern. Cls and BackColor do not mark the page.
-class PdfSurface : public PlotSurface {
+// still shows its pattern. Such segments, in the same colour and style, reach
+// the page as one stroked path: the run is stroked when a segment does not
+// continue it, at any other drawing call, NewPage or EndDoc. Cls and BackColor
+// do not mark the page.
+class PdfSurface : public SurfaceState {
 public:
     // A4, or Letter where the locale measures in US units.
     static QPageSize default_page_size();
@@ -54,39 +59,32 @@ public:
     void NewPage() override;
     void EndDoc() override;
 
-    Color ForeColor() const override { return fore_; }
-    void ForeColor(Color c) override { fore_ = c; }
-    Color BackColor() const override { return back_; }
-    void BackColor(Color c) override { back_ = c; }
-    void FillColor(Color c) override { fill_ = c; }
-    void FillStyle(int style) override { fill_style_ = style; }
-    void DrawStyle(int style) override { draw_style_ = style; }
-    void FontUnderline(bool on) override { underline_ = on; }
-    void CurrentX(double x) override { current_x_ = x; }
-    void CurrentY(double y) override { current_y_ = y; }
-
 private:
     // The job's painter, beginning a job when none is open; null when the
     // document could not be started.
     QPainter* painter();
     QPointF dev(double x, double y) const;
-    QPen pen(double dash_offset) const;
+    QPen pen(Color color, int style, double dash_offset) const;
+    // Strokes the run of joined segments, if any, and ends it.
+    void stroke_run();
 
     std::string path_;
     QPageSize page_;
     QFont font_;
     double width_ = 1, height_ = 1;  // printable area, device units
-    double x1_ = 0, y1_ = 0, x2_ = 1, y2_ = 1;
-    Color fore_ = 0, back_ = rgb(255, 255, 255), fill_ = 0;
-    int fill_style_ = kFillTransparent;
-    int draw_style_ = kDrawSolid;
-    bool underline_ = false;
-    double current_x_ = 0, current_y_ = 0;
+    UserRect user_;
 
     // Where the last Line ended and how far its pattern had run, in pen widths.
     QPointF pattern_end_;
     double pattern_run_ = -1;  // < 0: no pattern to continue
     int pattern_style_ = kDrawSolid;
+
+    // The segments joined so far, as device points, with the colour and style
+    // they share and the pattern's offset at the first point.
+    QPolygonF run_;
+    Color run_color_ = 0;
+    int run_style_ = kDrawSolid;
+    double run_offset_ = 0;
 
     QByteArray pdf_;
     std::unique_ptr<QBuffer> buffer_;

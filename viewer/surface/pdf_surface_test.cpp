@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -38,8 +39,8 @@ std::string info(const std::string& pdf) {
 // The page rendered in grey at `dpi`, and the bounding box of its pixels darker than `threshold`.
 QImage render(const std::string& pdf, int dpi) {
     const QString prefix = QString::fromStdString(pdf) + "-render";
-    run("pdftoppm", {"-png", "-singlefile", "-r", QString::number(dpi), QString::fromStdString(pdf), prefix});
-    return QImage(prefix + ".png").convertToFormat(QImage::Format_Grayscale8);
+    run("pdftoppm", {"-gray", "-singlefile", "-r", QString::number(dpi), QString::fromStdString(pdf), prefix});
+    return QImage(prefix + ".pgm").convertToFormat(QImage::Format_Grayscale8);
 }
 
 QRect dark_box(const QImage& img, int threshold) {
@@ -50,11 +51,6 @@ QRect dark_box(const QImage& img, int threshold) {
     return box;
 }
 
-std::string read(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 class PdfSurfaceTest : public ::testing::Test {
 protected:
     std::string path(const QString& name) const { return dir_.filePath(name).toStdString(); }
@@ -62,34 +58,10 @@ protected:
     QTemporaryDir dir_;
 };
 
-// Each NewPage starts a page; the text is real text; an empty job still gives one page.
-TEST_F(PdfSurfaceTest, WritesPagesWithRealTextOnTheChosenPaper) {
-    const std::pair<QPageSize::PageSizeId, const char*> papers[] = {{QPageSize::A4, "595 x 842 pts"},
-                                                                    {QPageSize::Letter, "612 x 792 pts"}};
-    for (const auto& [paper, size] : papers) {
-        SCOPED_TRACE(size);
-        const std::string out = path("pages.pdf");
-        PdfSurface s(out, QPageSize(paper));
-        EXPECT_FALSE(s.job_ok()) << "no job has ended yet";
-        s.Print("Cast Positions");
-        s.NewPage();
-        s.Print("Cast #:      002");
-        s.NewPage();
-        s.EndDoc();
-        EXPECT_TRUE(s.job_ok());
-        EXPECT_NE(info(out).find("Pages: 3\n"), std::string::npos);
-        EXPECT_NE(info(out).find(size), std::string::npos);
-        EXPECT_TRUE(has_text(out, "Cast Positions", 1) && has_text(out, "002", 2));
-        EXPECT_FALSE(has_text(out, "Cast", 3));
-    }
-    PdfSurface empty(path("empty.pdf"));
-    empty.EndDoc();
-    EXPECT_NE(info(path("empty.pdf")).find("Pages: 1\n"), std::string::npos);
-}
-
 // An existing report is replaced by a complete job only, and no temporary file
-// stays; drawing after EndDoc starts a fresh job.
-TEST_F(PdfSurfaceTest, ReplacesAnExistingFileOnlyAtEndDoc) {
+// stays. Each NewPage starts a page, the text is real text, and the next job
+// starts with the next drawing after EndDoc; an empty job still gives one page.
+TEST_F(PdfSurfaceTest, EachJobReplacesTheFileWithItsPagesAtEndDoc) {
     const std::string out = path("report.pdf");
     std::ofstream(out) << "an older report";
     {
@@ -97,17 +69,25 @@ TEST_F(PdfSurfaceTest, ReplacesAnExistingFileOnlyAtEndDoc) {
         unfinished.Line(0, 0, 1, 1);
         unfinished.NewPage();
     }
-    EXPECT_EQ(read(out), "an older report");
-    PdfSurface s(out);
-    s.Print("first");
-    s.EndDoc();
-    EXPECT_TRUE(has_text(out, "first"));
-    s.Print("second");
-    EXPECT_FALSE(s.job_ok()) << "the second job is still open";
+    std::ifstream older(out);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(older), {}), "an older report");
+    PdfSurface s(out, QPageSize(QPageSize::Letter));
+    s.Print("Cast Positions");
+    s.NewPage();
+    s.Print("Cast #:      002");
+    s.NewPage();
+    EXPECT_FALSE(s.job_ok()) << "no job has ended yet";
     s.EndDoc();
     ASSERT_TRUE(s.job_ok());
-    EXPECT_FALSE(has_text(out, "first"));
-    EXPECT_TRUE(has_text(out, "second"));
+    EXPECT_NE(info(out).find("Pages: 3\n"), std::string::npos);
+    EXPECT_NE(info(out).find("612 x 792 pts"), std::string::npos);
+    EXPECT_TRUE(has_text(out, "Cast Positions", 1) && has_text(out, "002", 2));
+    EXPECT_FALSE(has_text(out, "Cast", 3));
+    s.Line(0, 0, 1, 1);
+    EXPECT_FALSE(s.job_ok()) << "the second job is still open";
+    s.EndDoc();
+    EXPECT_NE(info(out).find("Pages: 1\n"), std::string::npos);
+    EXPECT_FALSE(has_text(out, "Cast"));
     EXPECT_EQ(files(), QStringList{"report.pdf"});
 }
 
@@ -161,31 +141,57 @@ TEST_F(PdfSurfaceTest, ScaleCoversThePrintableAreaAndClipsFarOutside) {
 }
 
 // A profile is drawn as many short segments, each shorter than one dash; the
-// pattern must run on across them for the curves to stay apart on paper.
-TEST_F(PdfSurfaceTest, APatternRunsOnAcrossJoinedShortSegments) {
+// pattern must run on across them for the curves to stay apart on paper. The
+// page looks the same whether joined segments are stroked as one path or each
+// alone (an empty Print between them ends the path), and the file is smaller.
+TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
     struct Row {
         const char* name;
-        int style, min_runs, max_runs;  // separate marks along the curve
+        int style, min_runs, max_runs;  // separate marks along the straight curve
     };
     const Row rows[] = {{"solid", kDrawSolid, 1, 1}, {"dash", kDrawDash, 40, 80},
                         {"dot", kDrawDot, 120, 240}, {"dash-dot", kDrawDashDot, 70, 130}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string out = path("styles.pdf");
-        PdfSurface s(out, QPageSize(QPageSize::A4));
-        s.Scale(0, 0, 100, 100);
-        s.DrawStyle(row.style);
-        s.Line(0, 50, 0, 50);
-        for (int i = 0; i < 400; ++i) s.Line(i * 0.25, 50, (i + 1) * 0.25, 50);
-        s.EndDoc();
-        const QImage img = render(out, 150);
-        ASSERT_FALSE(img.isNull());
-        const int mid = int(std::lround(img.height() / 2.0));
+        for (int alone = 0; alone < 2; ++alone) {
+            PdfSurface s(path(alone ? "alone.pdf" : "joined.pdf"), QPageSize(QPageSize::A4));
+            s.Scale(0, 0, 100, 100);
+            s.DrawStyle(row.style);
+            const auto line = [&](double x1, double y1, double x2, double y2) {
+                s.Line(x1, y1, x2, y2);
+                if (alone) s.Print("");
+            };
+            line(0, 50, 0, 50);
+            for (int i = 0; i < 400; ++i) line(i * 0.25, 50, (i + 1) * 0.25, 50);
+            // A zig-zag with gaps, turning white and back every 50 samples,
+            // changing style once, ending far out.
+            const auto x = [](int j) { return 20 + (j % 17) * 2.0; };
+            for (int j = 1; j <= 400; ++j) {
+                if (j % 50 == 0) s.ForeColor(j % 100 ? rgb(255, 255, 255) : 0);
+                if (j == 225) s.DrawStyle((row.style + 1) % 4);
+                if (j % 100 > 1) line(x(j - 1), 55 + j * 0.1, x(j), 55.1 + j * 0.1);
+            }
+            line(x(400), 95, 1e300, 95);
+            s.CurrentX(10), s.CurrentY(20);
+            s.Print("   Depth    Temp");
+            s.EndDoc();
+        }
+        const auto text = [&](const char* name) { return run("pdftotext", {"-layout", dir_.filePath(name), "-"}); };
+        EXPECT_EQ(text("joined.pdf"), text("alone.pdf"));
+        EXPECT_LT(QFileInfo(dir_.filePath("joined.pdf")).size(), QFileInfo(dir_.filePath("alone.pdf")).size() * 9 / 10);
+        const QImage joined = render(path("joined.pdf"), 150), alone = render(path("alone.pdf"), 150);
+        ASSERT_EQ(joined.size(), alone.size());
+        int differ = 0;
+        for (int y = 0; y < joined.height(); ++y)
+            for (int x = 0; x < joined.width(); ++x)
+                differ += std::abs(joined.constScanLine(y)[x] - alone.constScanLine(y)[x]) > 160;
+        EXPECT_LE(differ, 10) << "pixels far apart; antialiasing at the joins shifts a few a little";
+        const int mid = int(std::lround(joined.height() / 2.0));
         int runs = 0;
         bool inside = false;
-        for (int x = 0; x < img.width(); ++x) {
+        for (int x = 0; x < joined.width(); ++x) {
             int darkest = 255;
-            for (int y = mid - 3; y <= mid + 3; ++y) darkest = std::min(darkest, qGray(img.pixel(x, y)));
+            for (int y = mid - 3; y <= mid + 3; ++y) darkest = std::min(darkest, int(joined.constScanLine(y)[x]));
             runs += darkest < 230 && !inside;
             inside = darkest < 230;
         }

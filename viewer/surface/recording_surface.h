@@ -3,25 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "surface/plot_surface.h"
+#include "surface/surface_state.h"
 
 // A surface that draws nothing and keeps every drawing call it receives, with
 // the state in force at the time, so tests can check what a routine drew.
-class RecordingSurface : public PlotSurface {
+class RecordingSurface : public SurfaceState {
 public:
     enum class Op { Cls, Scale, Line, LineBox, Circle, Print, NewPage, EndDoc };
 
     // The surface state a call was made under.
-    struct State {
-        Color fore = 0;
-        Color back = rgb(255, 255, 255);
-        Color fill = 0;
-        int fill_style = kFillTransparent;
-        int draw_style = kDrawSolid;
-        bool underline = false;
-        double current_x = 0;
-        double current_y = 0;
-    };
+    using State = DrawingState;
 
     struct Call {
         Op op;
@@ -30,10 +21,7 @@ public:
         State state;
     };
 
-    explicit RecordingSurface(Color back = rgb(255, 255, 255), Color fore = 0) {
-        state_.back = back;
-        state_.fore = fore;
-    }
+    explicit RecordingSurface(Color back = rgb(255, 255, 255), Color fore = 0) : SurfaceState(back, fore) {}
 
     void Cls() override { record(Op::Cls); }
     void Scale(double x1, double y1, double x2, double y2) override { record(Op::Scale, x1, y1, x2, y2); }
@@ -47,19 +35,7 @@ public:
     void NewPage() override { record(Op::NewPage); }
     void EndDoc() override { record(Op::EndDoc); }
 
-    Color ForeColor() const override { return state_.fore; }
-    void ForeColor(Color c) override { state_.fore = c; }
-    Color BackColor() const override { return state_.back; }
-    void BackColor(Color c) override { state_.back = c; }
-    void FillColor(Color c) override { state_.fill = c; }
-    void FillStyle(int s) override { state_.fill_style = s; }
-    void DrawStyle(int s) override { state_.draw_style = s; }
-    void FontUnderline(bool on) override { state_.underline = on; }
-    void CurrentX(double x) override { state_.current_x = x; }
-    void CurrentY(double y) override { state_.current_y = y; }
-
     const std::vector<Call>& calls() const { return calls_; }
-    const State& state() const { return state_; }
     void clear() { calls_.clear(); }
     // The calls of one kind, in order.
     std::vector<Call> of(Op op) const;
@@ -71,6 +47,5 @@ private:
         calls_.push_back(Call{op, a, b, c, d, {}, state_});
     }
 
-    State state_;
     std::vector<Call> calls_;
 };

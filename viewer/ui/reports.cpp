@@ -23,7 +23,7 @@ std::string file_safe(const std::string& text) {
 }
 
 // Ends the job on `page`, asks the printer whether the file was written and
-// tells the main window's status bar, adding `note` to a success.
+// tells the main window's status line, adding `note` to a success.
 bool finish_job(Viewer& v, PlotSurface& page, const std::string& path, const std::string& note = {}) {
     page.EndDoc();
     std::string why;

@@ -25,13 +25,13 @@ std::optional<Report> report_named(std::string_view name);
 std::string report_path(const Viewer& v, Report kind);
 
 // Prints `kind` to `output`, or to report_path(v, kind) when `output` is
-// empty. True when the PDF was written; the main window's status bar says
+// empty. True when the PDF was written; the main window's status line says
 // which file was written or why it was not.
 [[nodiscard]] bool print_report(Viewer& v, Report kind, const std::string& output = {});
 
 // The station plot (`withtrack`: with the ship's track) as one print job to
 // `output`: filemsg shows "   Printing plot of cast locations" while it runs,
-// the status bar says which file was written (and when the coastline could
+// the status line says which file was written (and when the coastline could
 // not be drawn), and the current cast is drawn again at the end. True when
 // the PDF was written.
 [[nodiscard]] bool staprint(Viewer& v, bool withtrack, const std::string& output);
@@ -41,7 +41,7 @@ void staprint(Viewer& v, bool withtrack);
 // The cast report of report_casts(selector), one page a cast, as one print
 // job to `output`: filemsg shows "  Printing cast " and the cast number while
 // a cast is laid out, and the current cast is drawn again at the end. When
-// the selection holds no cast nothing is written, the status bar says so and
+// the selection holds no cast nothing is written, the status line says so and
 // the result is false.
 [[nodiscard]] bool print_casts(Viewer& v, int selector, const std::string& output);
 // The same to report_path(v, casts or cast).

@@ -14,7 +14,8 @@ public:
     virtual ~ProfileWindow() = default;
     virtual PlotSurface& surface() = 0;
     virtual void Caption(const std::string& title) = 0;
-    // A short note in the window's status bar (the file a print job wrote).
+    // A short note in the window's status line (the file a print job wrote, a
+    // coastline that could not be drawn).
     virtual void status(const std::string& text) = 0;
 };
 
