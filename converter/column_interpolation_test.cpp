@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <tuple>
 #include <vector>
@@ -9,7 +10,6 @@
 namespace halvane {
 namespace {
 
-// halvanesub is checked through the whole run in halvane_program_test.cpp.
 TEST(Basis1d1, BracketCases)
 {
     const std::vector<float> zl{-100.0f, -50.0f, 0.0f};
@@ -29,6 +29,30 @@ TEST(Basis1d1, BracketCases)
         int n1 = -1, n2 = -1;
         basis1d1(row.nlev, zl, row.zval, b2, n2, b1, n1);
         EXPECT_EQ(std::tuple(n1, b1, n2, b2), row.n1_b1_n2_b2);
+    }
+}
+
+// halvanesub finds the bracket by bisection when the surfaces ascend: it must
+// agree with basis1d1 for any order of surfaces and any level.
+TEST(Halvanesub, AgreesWithTheBasisForAnyOrderOfSurfaces)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const std::vector<std::vector<float>> orders = {
+        {-100, -50, -50, 0}, {-100, -50, 0, 10}, {0, -50, -100, 10}, {-100, nan, 0, 10}, {-30, -30, -30, -30}};
+    const float levels[] = {-120, -100, -75, -50, -49.5f, -30, 0, 5, 10, 20, nan};
+    NodeTable z(1, 11), sigt(1, 11), sigtl(1, 4);
+    for (int j = 1; j <= 11; ++j) z(1, j) = levels[j - 1];
+    for (int l = 1; l <= 4; ++l) sigtl(1, l) = 20.0f + static_cast<float>(l * l);
+    for (const std::vector<float>& zl : orders) {
+        halvanesub(1, 11, 4, 1, 4, zl, sigtl, 11, z, sigt);
+        for (int j = 1; j <= 11; ++j) {
+            float b1, b2;
+            int n1, n2;
+            basis1d1(4, zl, levels[j - 1], b2, n2, b1, n1);
+            const float expected = b1 * sigtl(1, n1) + b2 * sigtl(1, n2);
+            EXPECT_TRUE(sigt(1, j) == expected || (std::isnan(sigt(1, j)) && std::isnan(expected)))
+                << "level " << levels[j - 1] << ": " << sigt(1, j) << " for " << expected;
+        }
     }
 }
 

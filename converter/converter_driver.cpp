@@ -2,14 +2,15 @@
 
 #include "column_interpolation.h"
 #include "fixed_text.h"
+#include "input_files.h"
 #include "level_surface_loader.h"
 #include "mesh_loader.h"
 #include "run_errors.h"
 #include "run_store.h"
+#include "replacing_file.h"
 #include "s3r_writer.h"
 #include "vertical_grids.h"
 
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -41,14 +42,27 @@ void build_levels(Terminal& terminal, RunStore& s)
     }
 }
 
-void write_output(std::string_view name, std::string_view mesh, const RunStore& s)
+// Asked again while the name is that of an input file: the output would
+// replace what the run was read from.
+std::string ask_output_name(Terminal& terminal, const InputFiles& inputs)
 {
-    const std::string path(name);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw InputError("cannot open \"" + path + "\" for writing");
-    write_s3r(out, mesh, s.nn, s.nnv, s.z, s.sigt);
-    out.close();
-    if (!out) throw InputError("\"" + path + "\": writing failed; the file is incomplete");
+    for (;;) {
+        const std::string filename = terminal.ask_line("Enter the name of the output baroclinic .s3r file");
+        const std::string name(trimmed(filename));
+        const InputFiles::Entry* input = inputs.same_file_as(name);
+        if (!input) return name;
+        const std::string input_name = input->name + ";";
+        terminal.say({"The output file", std::string_view(name), "is the input", std::string_view(input->kind), "file",
+                      std::string_view(input_name),
+                      "give another name"});
+    }
+}
+
+void write_output(const std::string& name, std::string_view mesh, const RunStore& s)
+{
+    ReplacingFile out(name);
+    write_s3r([&](std::string_view bytes) { out.put(bytes); }, mesh, s.nn, s.nnv, s.z, s.sigt);
+    out.commit();
 }
 
 }  // namespace
@@ -64,19 +78,20 @@ void run_conversion(Terminal& terminal)
     const auto store = std::make_unique<RunStore>();
     RunStore& s = *store;
 
-    loadmeshgom1(nndim, nedim, s.x, s.y, s.in, s.hdown, s.nn, s.ne, terminal);
+    InputFiles inputs;
+    loadmeshgom1(nndim, nedim, s.x, s.y, s.in, s.hdown, s.nn, s.ne, terminal, inputs);
     s.nnv = ask_nnv(terminal);
     build_levels(terminal, s);
 
     std::string filename = terminal.ask_line("Enter the name of the level surface sigmat .lst file");
-    loadlst(nndim, nlevels, s.nn, s.nlev, filename, s.zl, s.sigtl, terminal);
+    loadlst(nndim, nlevels, s.nn, s.nlev, filename, s.zl, s.sigtl, terminal, inputs);
     halvanesub(nndim, nvdim, nlevels, s.nn, s.nlev, s.zl, s.sigtl, s.nnv, s.z, s.sigt);
 
-    filename = terminal.ask_line("Enter the name of the output baroclinic .s3r file");
+    filename = ask_output_name(terminal, inputs);
     const std::string mesh = terminal.ask_line("Enter the name of the mesh");
     // Opened only now, so that the end of input at the title question
-    // leaves no truncated file behind.
-    write_output(trimmed(filename), mesh, s);
+    // leaves no file behind.
+    write_output(filename, mesh, s);
 }
 
 }  // namespace halvane

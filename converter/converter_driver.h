@@ -14,9 +14,11 @@ bool option_is(std::string_view answer, std::string_view keyword);
 // One conversion from start to end: loads the mesh, asks for nnv (again
 // after " nnv must be between 1 and 30" until it is 1 to 30) and for the grid
 // option (again until it is uniz, UNIZ, sinez or SINEZ), builds the levels,
-// loads the .lst file, interpolates, asks for the output name and the mesh
-// title, and only then writes the .s3r file, replacing any former content.
-// A run that ends early leaves no output file.
+// loads the .lst file, interpolates, asks for the output name (again, after
+// a message naming the clash, while it names one of the input files) and the
+// mesh title, and only then writes the .s3r file: under a temporary name
+// beside it, renamed into place when complete. A run that ends early, or
+// fails while writing, leaves no output file and any former one whole.
 //
 // Throws InputError for an abnormal end (a missing file, a malformed number,
 // an input file or the terminal ending too early, an output file that cannot

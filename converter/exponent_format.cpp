@@ -51,7 +51,8 @@ void significant_digits(double magnitude, int& digits, int& k)
     while (k > lowest_power + 5 && magnitude < power_of_ten(k - 1)) --k;
     while (k < highest_power && magnitude >= power_of_ten(k)) ++k;
     const double scaled = magnitude / power_of_ten(k - 4);
-    const double whole = std::floor(scaled);
+    // scaled is positive and near 1000..9999: truncation is the floor.
+    const double whole = static_cast<double>(static_cast<std::int64_t>(scaled));
     const double fraction = scaled - whole;
     if (whole < 1000.0 || whole > 9999.0 || std::fabs(fraction - 0.5) < 1e-6) {
         printf_digits(magnitude, digits, k);
@@ -62,6 +63,16 @@ void significant_digits(double magnitude, int& digits, int& k)
         digits = 1000;
         ++k;
     }
+}
+
+// "00" to "99" for n = 0 to 99.
+const char* two_digits(int n)
+{
+    static constexpr char pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    return pairs + 2 * n;
 }
 
 void right_justify(const char* text, char* out)
@@ -87,14 +98,11 @@ void write_exponent_form(float value, char* out)
     out[1] = value < 0 ? '-' : ' ';
     out[2] = '0';
     out[3] = '.';
-    out[4] = static_cast<char>('0' + digits / 1000);
-    out[5] = static_cast<char>('0' + digits / 100 % 10);
-    out[6] = static_cast<char>('0' + digits / 10 % 10);
-    out[7] = static_cast<char>('0' + digits % 10);
+    std::memcpy(out + 4, two_digits(digits / 100), 2);
+    std::memcpy(out + 6, two_digits(digits % 100), 2);
     out[8] = 'E';
     out[9] = k < 0 ? '-' : '+';
-    out[10] = static_cast<char>('0' + exponent / 10);
-    out[11] = static_cast<char>('0' + exponent % 10);
+    std::memcpy(out + 10, two_digits(exponent), 2);
 }
 
 std::string exponent_form(float value)

@@ -54,6 +54,35 @@ NumberParse parse_integer(std::string_view token, int& value)
 
 NumberParse parse_real(std::string_view token, float& value)
 {
+    // The usual case first: up to 7 digits with an optional point and
+    // nothing else. The digits as an integer below 2^24 and a divisor 10^n
+    // with n <= 7 are both exact floats, so one float division rounds
+    // correctly.
+    {
+        const char* p = token.data();
+        const char* const end = p + token.size();
+        const bool negative = p < end && *p == '-';
+        if (p < end && (*p == '+' || *p == '-')) ++p;
+        // Unsigned, so that a long run of digits wraps harmlessly before it is refused.
+        std::uint64_t whole = 0;
+        const char* const start = p;
+        while (p < end && is_digit(*p)) whole = whole * 10 + static_cast<unsigned>(*p++ - '0');
+        std::ptrdiff_t digits = p - start;
+        std::ptrdiff_t decimals = 0;
+        if (p < end && *p == '.') {
+            const char* const fraction = ++p;
+            while (p < end && is_digit(*p)) whole = whole * 10 + static_cast<unsigned>(*p++ - '0');
+            decimals = p - fraction;
+            digits += decimals;
+        }
+        if (p == end && digits > 0 && digits <= 7) {
+            static constexpr float exact_powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+            const float magnitude = static_cast<float>(whole) / exact_powers[decimals];
+            value = negative ? -magnitude : magnitude;
+            return NumberParse::ok;
+        }
+    }
+
     std::size_t p = 0;
     bool negative = false;
     if (p < token.size() && (token[p] == '+' || token[p] == '-')) negative = token[p++] == '-';
@@ -87,27 +116,6 @@ NumberParse parse_real(std::string_view token, float& value)
         const std::size_t r = skip_digits(token, q);
         if (r == q || r != token.size()) return NumberParse::malformed;
         q = r;
-    }
-
-    // Short decimals without an exponent, the usual case: the digits as an
-    // integer below 2^24 and a divisor 10^n with n <= 10 are both exact
-    // floats, so one float division rounds correctly.
-    if (exponent_start == token.size() && digits <= 7) {
-        std::int32_t whole = 0;
-        int decimals = 0;
-        bool after_point = false;
-        for (std::size_t i = mantissa_start; i < mantissa_end; ++i) {
-            if (token[i] == '.') {
-                after_point = true;
-                continue;
-            }
-            whole = whole * 10 + (token[i] - '0');
-            decimals += after_point ? 1 : 0;
-        }
-        static constexpr float exact_powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
-        const float magnitude = static_cast<float>(whole) / exact_powers[decimals];
-        value = negative ? -magnitude : magnitude;
-        return NumberParse::ok;
     }
 
     std::string text;

@@ -5,39 +5,54 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <sys/wait.h>
 
 namespace halvane {
 namespace {
 
-// A three-node bay (depths 100, 120 and 40; surfaces at -100, -50 and 0) and meshes
-// that fill the tables or have no nodes. Bad .lst files: level_surface_loader_test.cpp.
+// A three-node bay (depths 100, 120 and 40; surfaces at -100, -50 and 0), the
+// same with lone CR line ends, bad mesh files, and meshes that fill the tables
+// or have no nodes. Bad .lst files: level_surface_loader_test.cpp.
 struct Bay {
     Bay()
     {
-        folder.write("bay.nod", "101 0.0 0.0\n102 1000.0 0.0\n103 0.0 1000.0\n");
-        folder.write("bay.ele", "1 1 2 3\n2 2 3\n");  // an incomplete record is no further element
-        folder.write("bay.bat", "101 100.0\n102 120\n103 40.0\n");
-        folder.write("bay.lst", "Sigma-t on level surfaces\nsecond header line\n3 surfaces\n-100. -50.\n0.\n"
-                                "26.0\n25.0\n24.0\n27.0 ! node 2\n26.0\n25.0\n26\n25,  extra\n24\n");
-        std::string nodes, elements;
-        for (int i = 1; i <= 7001; ++i) nodes += std::to_string(i) + " 100 0\n";
+        const std::pair<const char*, std::string> bay[] = {
+            {"nod", "101 0.0 0.0\n102 1000.0 0.0\n103 0.0 1000.0\n"},
+            {"ele", "1 1 2 3\n2 2 3\n"},  // an incomplete record is no further element
+            {"bat", "101 100.0\n102 120\n103 40.0\n"},
+            {"lst", "Sigma-t on level surfaces\nsecond header line\n3 surfaces\n-100. -50.\n0.\n"
+                    "26.0\n25.0\n\n24.0\n27.0 ! node 2\n26.0\n25.0\n26\n25,  extra\n24\n99 never read\n"}};
+        for (auto [kind, text] : bay) {
+            folder.write(std::string("bay.") + kind, text);
+            std::replace(text.begin(), text.end(), '\n', '\r');
+            folder.write(std::string("cr.") + kind, text);
+        }
+        folder.write("bad.bat", "101 100.0\n102 1O0\n");
+        folder.write("short.bat", "101 100.0\n\n");
+        folder.write("bad.ele", "1 1 2 3\n\n2 1 2 3.5\n");
+        std::string nodes, elements, values;
+        for (int i = 1; i <= 7001; ++i) nodes += std::to_string(i) + " 100 0\n", values += "25\n";
         for (int k = 1; k <= 13003; ++k) elements += std::to_string(k) + " 1 2 3\n";
         folder.write("full.nod", nodes + "7002 100\n");  // an incomplete record is no further node
         folder.write("big.nod", nodes + "7002 100 0\n");
+        folder.write("bad.nod", nodes + "7002 abc 0\n7003 100 0\n");  // nor is a malformed one
         folder.write("big.bat", nodes);
         folder.write("big.ele", elements);
+        folder.write("big.lst", "one surface\n\n1\n0\n" + values);
         folder.write("none.nod", "\n");
     }
 
     struct Run { int status; std::string out, err; };
-    Run run(const std::string& answers) const
+    Run run(const std::string& answers, const std::string& answers_file = "answers.txt") const
     {
-        folder.write("answers.txt", answers);
+        if (!answers.empty()) folder.write(answers_file, answers);
         const std::string command =
-            "cd '" + folder.root().string() + "' && '" HALVANE_EXE "' < answers.txt > out.txt 2> err.txt";
+            "cd '" + folder.root().string() + "' && '" HALVANE_EXE "' < " + answers_file + " > out.txt 2> err.txt";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read("out.txt"), folder.read("err.txt")};
     }
@@ -59,28 +74,14 @@ const std::string bay_s3r = "Test bay" + std::string(64, ' ') + "\n nodal values
                             "    3  -0.2000E+02  0.2440E+02\n    3  -0.1000E+02  0.2420E+02\n"
                             "    3   0.0000E+00  0.2400E+02\n";
 
-TEST(Halvane, WholeRunFromAnAnswersFile)
+TEST(Halvane, ShippedSampleGivesItsExpectedFile)
 {
+    // Run as the README shows, from a folder that holds samples/halvane.
     Bay bay;
-    // CRLF line ends, trailing blanks, blank lines and words after nnv are accepted; "Uniz" is not.
-    const Bay::Run run = bay.run("bay.nod  \r\nbay.ele\nbay.bat\r\n\r\n  \n5 levels\r\nUniz\nUNIZ  \r\n"
-                                 "bay.lst\nbay.s3r \r\nTest bay\r\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(bay.folder.read("bay.s3r"), bay_s3r);
-    EXPECT_EQ(run.out, " Enter the name of the KESTRA Standard .nod file.\n"
-                       " Enter the name of the KESTRA Standard .ele file.\n"
-                       " Enter the name of the KESTRA Standard .bat file.\n"
-                       " 3 nodal coordinates read from bay.nod\n 3 nodal bathymetries read from bay.bat\n"
-                       " 1 elements read from bay.ele\n Enter nnv\n"
-                       " Enter grid option - UNIZ or SINEZ\n Enter grid option - UNIZ or SINEZ\n"
-                       " Enter the name of the level surface sigmat .lst file\n"
-                       " 3 x 3 real 3-D sigmat values loaded from bay.lst\n"
-                       " Enter the name of the output baroclinic .s3r file\n Enter the name of the mesh\n");
-
-    // The .lst file, read and closed by then, may take the output.
-    bay.run(files + "5\nUNIZ\nbay.lst\nbay.lst\nTest bay\n");
-    EXPECT_EQ(bay.folder.read("bay.lst"), bay_s3r);
+    std::filesystem::create_directory(bay.folder.path("samples"));
+    std::filesystem::create_directory_symlink(HALVANE_SAMPLE_DIR, bay.folder.path("samples/halvane"));
+    EXPECT_EQ(bay.run("", "samples/halvane/answers.txt").status, 0);
+    EXPECT_EQ(bay.folder.read("cove_june.s3r"), bay.folder.read("samples/halvane/cove_june.s3r"));
 }
 
 TEST(Halvane, RunsAndHowTheyEnd)
@@ -89,11 +90,21 @@ TEST(Halvane, RunsAndHowTheyEnd)
     const std::string title = std::string(72, 'T') + "cut\n";
     const std::string again = " Enter nnv\n  nnv must be between 1 and 30\n";
     const std::string answer = "halvane: terminal (standard input), answer to ";
+    const std::string grid = " Enter grid option - UNIZ or SINEZ\n", output = " Enter the name of the output baroclinic";
     // The last two records of node 3 (depth 40) on the sine grid with nnv = 5.
     const std::string sine = "    3  -0.1000E+01  0.2402E+02\n    3   0.0000E+00  0.2400E+02\n";
     // out is found in standard output; s3r ends the output file, and is empty when none is written.
     const struct { const char* name; std::string answers; int status; std::string out, err, s3r; } rows[] = {
-        {"sine grid", files + "5\nsinez\n" + tail, 0, "", "", sine},
+        {"the whole dialogue; CR LF, trailing blanks, blank lines and words after nnv are read, \"Uniz\" is not",
+         "bay.nod  \r\nbay.ele\nbay.bat\r\n\r\n  \n5 levels\r\nUniz\nUNIZ  \r\nbay.lst\nbay.s3r \r\nTest bay\r\n", 0,
+         " Enter the name of the KESTRA Standard .nod file.\n Enter the name of the KESTRA Standard .ele file.\n"
+         " Enter the name of the KESTRA Standard .bat file.\n 3 nodal coordinates read from bay.nod\n"
+         " 3 nodal bathymetries read from bay.bat\n 1 elements read from bay.ele\n Enter nnv\n" + grid + grid +
+             " Enter the name of the level surface sigmat .lst file\n 3 x 3 real 3-D sigmat values loaded from bay.lst\n" +
+             output + " .s3r file\n Enter the name of the mesh\n",
+         "", bay_s3r},
+        {"sine grid, after answers that are no option", files + "5\n SINEZ\nSINE\nSinez\nSINEZ now\nsinez\n" + tail, 0,
+         grid + grid + grid + grid + grid + " Enter the name of the level", "", sine},
         {"answer cut to 72", files + "5\nSINEZ" + std::string(67, ' ') + "cut\n" + tail, 0, "", "", sine},
         {"nnv asked again until 1 to 30", files + "0\n31\n1\nuniz\n" + tail, 0,
          again + again + " Enter nnv\n Enter grid", "",
@@ -105,17 +116,33 @@ TEST(Halvane, RunsAndHowTheyEnd)
          " 7001 nodal bathymetries read from big.bat\n  Increase nedim, the number of elements > 13001\n"
          " 13001 elements read from big.ele\n Enter nnv\n",
          answer + "\"Enter nnv\": end of input while the answer was awaited\n", ""},
+        {"a malformed record after 7001 nodes is left unread", "bad.nod\nbig.ele\nbig.bat\n1\nUNIZ\nbig.lst\nbay.s3r\nB\n",
+         0, "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from bad.nod\n", "",
+         " 7001   0.0000E+00  0.2500E+02\n"},
         {"more than 7001 nodes", "big.nod\nbay.ele\nbig.bat\n5\nUNIZ\n" + tail, 1,
          "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from big.nod\n"
          " 7001 nodal bathymetries read from big.bat\n 1 elements read from bay.ele\n", "", ""},
-        {"missing file", "bay.nod\nbay.ele\nmissing.bat\n", 2, "",
+        {"missing files: .bat opened before .ele", "bay.nod\nmissing.ele\nmissing.bat\n", 2, "",
          "halvane: cannot open \"missing.bat\": no such file\n", ""},
+        {"malformed depth", "bay.nod\nbay.ele\nbad.bat\n", 2, "",
+         "halvane: \"bad.bat\", line 2: malformed number \"1O0\" where a real was expected\n", ""},
+        {"fewer depths than nodes", "bay.nod\nbay.ele\nshort.bat\n", 2, "",
+         "halvane: \"short.bat\": end of file where the depth of node 2 was expected; the .nod file has more nodes "
+         "than this file has depths\n", ""},
+        {"malformed element", "bay.nod\nbad.ele\nbay.bat\n", 2, " 3 nodal bathymetries read from bay.bat\n",
+         "halvane: \"bad.ele\", line 3: malformed number \"3.5\" where an integer was expected\n", ""},
+        {"input names are asked again as the output", files + "5\nUNIZ\nbay.lst\nbay.lst\n./bay.nod\n" + tail, 0,
+         output + " .s3r file\n The output file bay.lst is the input .lst file bay.lst; give another name\n" + output +
+             " .s3r file\n The output file ./bay.nod is the input .nod file bay.nod; give another name\n",
+         "", bay_s3r.substr(72)},
+        {"lone CR line ends everywhere", "cr.nod\rcr.ele\rcr.bat\r5\rUNIZ\rcr.lst\rbay.s3r\rB\r", 0,
+         " 3 x 3 real 3-D sigmat values loaded from cr.lst\n", "", bay_s3r.substr(72)},
         {"malformed nnv", files + "five\n", 2, "",
          answer + "\"Enter nnv\": malformed number \"five\" where an integer was expected\n", ""},
         {"end of input at the mesh title", files + "5\nUNIZ\nbay.lst\nbay.s3r\n", 2, "",
          answer + "\"Enter the name of the mesh\": end of input while the answer was awaited\n", ""},
         {"output folder missing", files + "5\nUNIZ\nbay.lst\nno/bay.s3r\nB\n", 2, "",
-         "halvane: cannot open \"no/bay.s3r\" for writing\n", ""},
+         "halvane: cannot open \"no/bay.s3r\" for writing: No such file or directory\n", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -124,7 +151,7 @@ TEST(Halvane, RunsAndHowTheyEnd)
         EXPECT_EQ(run.status, row.status);
         EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
         EXPECT_EQ(run.err, row.err);
-        EXPECT_EQ(bay.folder.exists("bay.s3r"), !row.s3r.empty());
+        EXPECT_EQ(std::filesystem::exists(bay.folder.path("bay.s3r")), !row.s3r.empty());
         EXPECT_TRUE(bay.folder.read("bay.s3r").ends_with(row.s3r)) << bay.folder.read("bay.s3r");
     }
 }

@@ -1,7 +1,6 @@
 #include "level_surface_loader.h"
 
 #include "fixed_text.h"
-#include "free_format_reader.h"
 #include "run_errors.h"
 
 #include <cassert>
@@ -10,18 +9,24 @@
 namespace halvane {
 
 void loadlst(int nndim, int nlevels, int nn, int& nlev, std::string_view filename, std::span<float> zl,
-             NodeTable& sigtl, Terminal& terminal)
+             NodeTable& sigtl, Terminal& terminal, InputFiles& inputs)
 {
-    assert(nlevels <= static_cast<int>(zl.size()) && nlevels <= sigtl.columns() && nndim <= sigtl.nodes());
     const std::string_view name = trimmed(filename);
     FreeFormatReader lst = FreeFormatReader::open(name);
+    inputs.add(".lst", name, lst.identity());
+    loadlst(nndim, nlevels, nn, nlev, lst, zl, sigtl, terminal);
+}
+
+void loadlst(int nndim, int nlevels, int nn, int& nlev, FreeFormatReader& lst, std::span<float> zl, NodeTable& sigtl,
+             Terminal& terminal)
+{
+    assert(nlevels <= static_cast<int>(zl.size()) && nlevels <= sigtl.columns() && nndim <= sigtl.nodes());
     const auto ended = [&](const std::string& what) {
         return InputError(lst.where() + ": end of file while reading " + what);
     };
 
-    std::string_view header;
     for (int record = 1; record <= 2; ++record)
-        if (!lst.read_line(header)) throw ended("header line " + std::to_string(record));
+        if (!lst.skip_line()) throw ended("header line " + std::to_string(record));
     if (!lst.read({Field::of(nlev)})) throw ended("the number of level surfaces");
 
     bool too_large = false;
@@ -52,7 +57,7 @@ void loadlst(int nndim, int nlevels, int nn, int& nlev, std::string_view filenam
         }
         ii = i;
     }
-    terminal.say({ii, "x", nlev, " real 3-D sigmat values loaded from ", name});
+    terminal.say({ii, "x", nlev, " real 3-D sigmat values loaded from ", std::string_view(lst.name())});
 }
 
 }  // namespace halvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "free_format_reader.h"
+#include "input_files.h"
 #include "run_store.h"
 #include "terminal.h"
 
@@ -21,7 +23,12 @@ namespace halvane {
 // nlev below 1, a malformed number, or the end of the file before every value
 // is read throw InputError naming the file. Values are not validated.
 // Ends by reporting how many values were loaded, e.g. " 7001 x 20 real 3-D ...".
+// The file is added to `inputs`.
 void loadlst(int nndim, int nlevels, int nn, int& nlev, std::string_view filename, std::span<float> zl,
-             NodeTable& sigtl, Terminal& terminal);
+             NodeTable& sigtl, Terminal& terminal, InputFiles& inputs);
+
+// The same from a reader at the start of its text; reports use its name.
+void loadlst(int nndim, int nlevels, int nn, int& nlev, FreeFormatReader& lst, std::span<float> zl, NodeTable& sigtl,
+             Terminal& terminal);
 
 }  // namespace halvane

@@ -10,7 +10,7 @@
 namespace halvane {
 
 void loadmeshgom1(int nndim, int nedim, std::span<float> x, std::span<float> y, std::span<Element> in,
-                  std::span<float> hdown, int& nn, int& ne, Terminal& terminal)
+                  std::span<float> hdown, int& nn, int& ne, Terminal& terminal, InputFiles& inputs)
 {
     assert(nndim >= 0 && x.size() >= static_cast<std::size_t>(nndim) &&
            y.size() >= static_cast<std::size_t>(nndim) && hdown.size() >= static_cast<std::size_t>(nndim));
@@ -23,6 +23,9 @@ void loadmeshgom1(int nndim, int nedim, std::span<float> x, std::span<float> y, 
     FreeFormatReader nod = FreeFormatReader::open(trimmed(nodfile));
     FreeFormatReader bat = FreeFormatReader::open(trimmed(batfile));
     FreeFormatReader ele = FreeFormatReader::open(trimmed(elefile));
+    inputs.add(".nod", trimmed(nodfile), nod.identity());
+    inputs.add(".bat", trimmed(batfile), bat.identity());
+    inputs.add(".ele", trimmed(elefile), ele.identity());
 
     int node = 0;  // node and element numbers in the files are read and ignored
     int nodes_read = 0;
@@ -42,7 +45,7 @@ void loadmeshgom1(int nndim, int nedim, std::span<float> x, std::span<float> y, 
         terminal.say({" Increase nndim, the number of nodes >", nndim});
         float spare_x = 0.0f;
         float spare_y = 0.0f;
-        mesh_too_large = nod.read({Field::of(node), Field::of(spare_x), Field::of(spare_y)});
+        mesh_too_large = nod.read_if_well_formed({Field::of(node), Field::of(spare_x), Field::of(spare_y)});
     }
     nn = nodes_read;
     terminal.say({nn, "nodal coordinates read from ", trimmed(nodfile)});

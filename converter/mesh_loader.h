@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input_files.h"
 #include "run_store.h"
 #include "terminal.h"
 
@@ -21,11 +22,15 @@ namespace halvane {
 //
 // Reports on the terminal: the capacity warnings when a table is filled to
 // nndim or nedim, then the node count for coordinates and depths and the
-// element count. When the .nod file holds a further complete record beyond
-// nndim, the mesh does not fit: after the reports (elements are still read)
-// it throws CapacityStop, since a field for part of the mesh would be taken
-// for the whole. Element overflow stays a warning; elements are not used.
+// element count. When the .nod file holds a further complete, well-formed
+// record beyond nndim, the mesh does not fit: after the reports (elements are
+// still read) it throws CapacityStop, since a field for part of the mesh would
+// be taken for the whole. Anything else after node nndim (a malformed line, an
+// incomplete record, blank lines) is left unread, as is every line after that
+// record. Element overflow stays a warning; elements are not used.
+//
+// The three files are added to `inputs`.
 void loadmeshgom1(int nndim, int nedim, std::span<float> x, std::span<float> y, std::span<Element> in,
-                  std::span<float> hdown, int& nn, int& ne, Terminal& terminal);
+                  std::span<float> hdown, int& nn, int& ne, Terminal& terminal, InputFiles& inputs);
 
 }  // namespace halvane

@@ -2,7 +2,7 @@
 
 #include "run_store.h"
 
-#include <ostream>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +19,8 @@ std::string s3r_record(int node, float z, float sigt);
 // The whole baroclinic 3-D real field: the mesh title filled with blanks to
 // 72 columns, " " and the caption, " " and nnv, then one record per node and
 // level, node 1 levels 1 to nnv (sea bed first), then node 2, and so on.
-// Written in one piece; the caller checks the stream.
-void write_s3r(std::ostream& out, std::string_view mesh, int nn, int nnv, const NodeTable& z, const NodeTable& sigt);
+// Handed to `put` in pieces of about 64 KiB, in order.
+void write_s3r(const std::function<void(std::string_view)>& put, std::string_view mesh, int nn, int nnv,
+               const NodeTable& z, const NodeTable& sigt);
 
 }  // namespace halvane

@@ -22,10 +22,22 @@ void Terminal::ask(std::string_view question)
 
 std::string Terminal::next_line(std::string_view question)
 {
+    // Byte by byte, and a pending LF only looked for once the next answer is
+    // due, so that an interactive answer ended by CR is not kept waiting.
+    constexpr std::size_t longest_answer = 4096;
+    std::streambuf& in = *in_.rdbuf();
+    constexpr int end = std::char_traits<char>::eof();
+    if (skip_lf_ && in.sgetc() == '\n') in.sbumpc();
+    skip_lf_ = false;
+    if (in.sgetc() == end) throw InputError(answer_place(question) + ": end of input while the answer was awaited");
     std::string line;
-    if (!std::getline(in_, line))
-        throw InputError(answer_place(question) + ": end of input while the answer was awaited");
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (int c = in.sbumpc(); c != end && c != '\n'; c = in.sbumpc()) {
+        if (c == '\r') {
+            skip_lf_ = true;
+            break;
+        }
+        if (line.size() < longest_answer) line += static_cast<char>(c);
+    }
     return line;
 }
 

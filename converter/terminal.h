@@ -18,8 +18,9 @@ public:
     Terminal(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
     // Writes `question` as a record and takes the next input line whole as a
-    // 72-character text (cut or blank-filled). A CR before the line end is
-    // dropped. The end of input throws InputError.
+    // 72-character text (cut or blank-filled). LF, CR and CR LF end a line;
+    // of a longer line only the first 4096 characters are kept. The end of
+    // input throws InputError.
     std::string ask_line(std::string_view question);
 
     // Writes `question` and reads one integer free-format: blank lines before
@@ -36,6 +37,7 @@ private:
 
     std::istream& in_;
     std::ostream& out_;
+    bool skip_lf_ = false;  // the last answer ended with CR: an LF next belongs to it
 };
 
 }  // namespace halvane

@@ -7,6 +7,7 @@ England shelf), one-metre bins, MIT licence. By default the source folder is
 
   samples/sb911/EN617.hdr, EN617d001.PRE ...   the whole cruise, 35 casts
   samples/bongo/header.dat, SBE004.asc ...      four tows, down and back up
+  samples/cnv/en617_004.cnv ...                 three casts as 24 Hz .cnv records
   samples/README.md, LICENSE, ORIGIN.txt
 
 The output is the same on every run (a fixed seed for the sensor noise).
@@ -28,6 +29,9 @@ DEFAULT_SOURCE = REPO.parent / "shared" / "realdata" / "nes-lter"
 MAX_SCANS = 500        # the viewer's scans per cast
 THIN_BELOW = 200       # casts deeper than this (m) keep every other bin
 BONGO_CASTS = [2, 9, 12, 31]  # CTD casts the tows are made from
+CNV_CASTS = [4, 8, 33]        # CTD casts the .cnv records are made from
+CNV_RATE = 24                 # scans a second
+BAD_FLAG = "-9.990e-29"
 STATION_RADIUS_KM = 2.5
 
 
@@ -193,6 +197,122 @@ def write_bongo(out, casts, stations):
     (out / "header.dat").write_bytes(("\r\n".join(header) + "\r\n").encode("ascii"))
 
 
+def pressure_of(depth, lat):
+    """Pressure (dbar) whose UNESCO 1983 depth at latitude lat is `depth` (m)."""
+    x = math.sin(math.radians(lat)) ** 2
+
+    def depth_of(p):
+        gr = 9.780318 * (1.0 + (5.2788e-3 + 2.36e-5 * x) * x) + 1.092e-6 * p
+        return (((-1.82e-15 * p + 2.279e-10) * p - 2.2512e-5) * p + 9.72659) * p / gr
+
+    p = depth
+    for _ in range(4):
+        p += depth - depth_of(p)
+    return p
+
+
+def profile_values(rows, z):
+    """Temperature, salinity, fluorescence and beam transmission at depth z,
+    linear between bins, constant beyond the first and last."""
+    keys = ("t090c", "sal00", "fleco_afl", "cstartr0")
+    depths = [float(r["depsm"]) for r in rows]
+    if z <= depths[0]:
+        return [float(rows[0][k]) for k in keys]
+    for a, b, ra, rb in zip(depths, depths[1:], rows, rows[1:]):
+        if z <= b:
+            w = (z - a) / (b - a)
+            return [float(ra[k]) + w * (float(rb[k]) - float(ra[k])) for k in keys]
+    return [float(rows[-1][k]) for k in keys]
+
+
+def cnv_path(rows):
+    """Depths of a cast as the CTD records it, CNV_RATE scans a second: a
+    soak of 20 s at 5 m (the pumps start), back up to 1 m, down at 0.6 m/s to
+    3 m above the deepest bin, up at 1.5 m/s to 1 m; the ship's heave (0.6 m,
+    6 s) rides on all of it, so the depth goes backwards now and then."""
+    dt = 1 / CNV_RATE
+    bottom = float(rows[-1]["depsm"]) - 3
+    path = []
+
+    def move(start, end, speed):
+        z = start
+        step = speed * dt * (1 if end > start else -1)
+        while (end - z) * step > 0:
+            path.append(z)
+            z += step
+
+    move(1, 5, 0.5)
+    path.extend([5.0] * (20 * CNV_RATE))
+    move(5, 1, 0.5)
+    move(1, bottom, 0.6)
+    move(bottom, 1, 1.5)
+    return [max(0.1, z + 0.6 * math.sin(2 * math.pi * n * dt / 6)) for n, z in enumerate(path)]
+
+
+def nmea_position(x, positive, negative, width):
+    d, m = degrees_minutes(x)
+    return f"{d:0{width}d} {m:05.2f} {positive if x >= 0 else negative}"
+
+
+def cnv_text(castno, rows, stations, rng, with_depth):
+    lat, lon = float(rows[0]["latitude"]), float(rows[0]["longitude"])
+    t = when(rows)
+    stamp = t.strftime("%b %d %Y %H:%M:%S")
+    names = ["prDM: Pressure, Digiquartz [db]"]
+    if with_depth:
+        names.append("depSM: Depth [salt water, m], lat = %.2f" % lat)
+    names += ["t090C: Temperature [ITS-90, deg C]", "sal00: Salinity, Practical [PSU]",
+              "flECO-AFL: Fluorescence, WET Labs ECO-AFL/FL [mg/m^3]",
+              "CStarTr0: Beam Transmission, WET Labs C-Star [%]", "flag:  0.000e+00"]
+    station = station_name((lat, lon), stations).strip()
+    header = ["* Sea-Bird SBE 9 Data File:",
+              f"* FileName = C:\\data\\EN617\\en617_{castno:03d}.hex",
+              "* Software Version Seasave V 7.26.7.121",
+              f"* System UpLoad Time = {stamp}",
+              f"* NMEA Latitude = {nmea_position(lat, 'N', 'S', 2)}",
+              f"* NMEA Longitude = {nmea_position(lon, 'E', 'W', 3)}",
+              f"* NMEA UTC (Time) = {t.strftime('%b %d %Y  %H:%M:%S')}",
+              "** Ship: R/V Endeavor",
+              "** Cruise: EN617"]
+    if station:  # casts off the NES-LTER line have none
+        header.append(f"** Station: {station}")
+    header += [f"** Bottom Depth: {round(bottom_depth(rows))}", f"# nquan = {len(names)}"]
+    scans = []
+    path = cnv_path(rows)
+    for n, z in enumerate(path):
+        temp, sal, fl, tr = profile_values(rows, z)
+        values = [f"{pressure_of(z, lat):11.3f}"]
+        if with_depth:
+            values.append(f"{z:11.3f}")
+        sal_text = f"{sal + rng.gauss(0, 0.002):11.4f}"
+        if n < CNV_RATE:  # the pumps have not filled the conductivity cell yet
+            sal_text = f"{BAD_FLAG:>11}"
+        fl_text = f"{max(0.0, fl + rng.gauss(0, 0.02)):11.4f}"
+        if n % 997 == 500:  # a dropped fluorometer reading
+            fl_text = f"{BAD_FLAG:>11}"
+        values += [f"{temp + rng.gauss(0, 0.002):11.4f}", sal_text, fl_text,
+                   f"{tr + rng.gauss(0, 0.05):11.4f}", "  0.000e+00"]
+        scans.append("".join(values))
+    header += [f"# nvalues = {len(scans)}", "# units = specified"]
+    header += [f"# name {i} = {name}" for i, name in enumerate(names)]
+    header += [f"# interval = seconds: {1 / CNV_RATE:.7f}",
+               f"# start_time = {stamp} [NMEA time, header]",
+               f"# bad_flag = {BAD_FLAG}",
+               "# file_type = ascii",
+               "*END*"]
+    return header + scans
+
+
+def write_cnv(out, casts, stations):
+    out.mkdir(parents=True, exist_ok=True)
+    rng = random.Random(24)
+    for k, castno in enumerate(CNV_CASTS):
+        rows = casts[castno]
+        assert float(rows[0]["latitude"]) > 40, castno  # inside the station map's frame
+        lines = cnv_text(castno, rows, stations, rng, with_depth=k != 1)  # one cast gives pressure only
+        (out / f"en617_{castno:03d}.cnv").write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--source", type=Path, default=DEFAULT_SOURCE)
@@ -201,11 +321,12 @@ def main():
 
     casts = read_casts(args.source)
     stations = read_stations(args.source)
-    for sub in ("sb911", "bongo"):
+    for sub in ("sb911", "bongo", "cnv"):
         if (args.out / sub).exists():
             shutil.rmtree(args.out / sub)
     write_sb911(args.out / "sb911", casts, stations)
     write_bongo(args.out / "bongo", casts, stations)
+    write_cnv(args.out / "cnv", casts, stations)
     shutil.copyfile(args.source / "LICENSE", args.out / "LICENSE")
     shutil.copyfile(args.source / "SOURCE.txt", args.out / "ORIGIN.txt")
 

@@ -114,27 +114,4 @@ TEST_F(CastReport, TableRowsAtStandardDepths) {
     }
 }
 
-// Selector 1: every cast a load filled (after a Bongo-SB load on a fresh
-// start, only the tows); any other selector: the current cast.
-TEST(ReportCasts, Selection) {
-    struct Row {
-        const char* name;
-        int selector;
-        std::vector<int> filled, printed;
-    } rows[] = {
-        {"selector 0: the current cast", 0, {1, 2, 3}, {3}},
-        {"selector 1: every filled cast", 1, {1, 2, 3}, {1, 2, 3}},
-        {"other selectors: the current cast", 2, {1, 2, 3}, {3}},
-        {"Bongo-SB on a fresh start: only the tows", 1, {51, 52}, {51, 52}},
-        {"nothing loaded", 1, {}, {}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        CruiseData d;
-        for (int k : row.filled) fill_cast(d, k, {10});
-        d.curcast = 3;
-        EXPECT_EQ(report_casts(d, row.selector), row.printed);
-    }
-}
-
 }  // namespace

@@ -77,15 +77,6 @@ TEST_F(StationPlot, TrackSegmentsJoinConsecutiveFilledCasts) {
     }
 }
 
-TEST_F(StationPlot, MissingCoastlineStillDrawsThePage) {
-    coast = std::filesystem::path(::testing::TempDir()) / "no-such.bln";
-    add_cast(1, "001", 70, 41);
-    const CoastResult r = draw(false);
-    EXPECT_FALSE(r.ok());
-    EXPECT_EQ(page.of(Op::Line).size(), 4u);
-    EXPECT_EQ(page.texts().back(), "Cast Positions");
-}
-
 // The numeric value of castno in the signed general form; check values worked
 // by hand from the reading rule (blanks skipped, stop at a non-number).
 TEST(CastLabel, NumericValueOfTheCastNumber) {

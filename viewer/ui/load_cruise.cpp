@@ -10,6 +10,7 @@
 
 #include "format/number_format.h"
 #include "readers/bongo_reader.h"
+#include "readers/cnv_reader.h"
 #include "readers/record_fields.h"
 #include "readers/sb911_reader.h"
 #include "ui/profile_plot.h"
@@ -132,8 +133,46 @@ LoadResult readbongo(Viewer& v, const std::string& path) {
     return r;
 }
 
-LoadResult load_file(Viewer& v, const std::string& path) {
+LoadResult readcnv(Viewer& v, const std::vector<std::string>& paths) {
+    if (paths.empty()) return {};
+    begin_load(v);
+    v.filemsg.Visible(true);
+    const LoadResult r = read_cnv(v.d, paths, show_progress(v));
+    end_load(v, cnv_load_order(paths).front(), r, "CNV casts");
+    return r;
+}
+
+namespace {
+
+std::string lower_name(const std::string& path) {
     std::string name = path.substr(path.rfind('/') + 1);
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    return name == "header.dat" ? readbongo(v, path) : readsb911(v, path);
+    return name;
+}
+
+}  // namespace
+
+bool is_cnv_path(const std::string& path) {
+    const std::string name = lower_name(path);
+    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".cnv") == 0;
+}
+
+LoadResult load_file(Viewer& v, const std::string& path) {
+    if (is_cnv_path(path)) return readcnv(v, {path});
+    return lower_name(path) == "header.dat" ? readbongo(v, path) : readsb911(v, path);
+}
+
+std::vector<LoadResult> load_files(Viewer& v, const std::vector<std::string>& paths) {
+    std::vector<LoadResult> results;
+    for (std::size_t i = 0; i < paths.size();) {
+        std::size_t end = i + 1;
+        if (is_cnv_path(paths[i])) {
+            while (end < paths.size() && is_cnv_path(paths[end])) ++end;
+            results.push_back(readcnv(v, {paths.begin() + std::ptrdiff_t(i), paths.begin() + std::ptrdiff_t(end)}));
+        } else {
+            results.push_back(load_file(v, paths[i]));
+        }
+        i = end;
+    }
+    return results;
 }

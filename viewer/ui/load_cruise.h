@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "readers/cruise_load.h"
 #include "ui/viewer.h"
@@ -23,7 +24,20 @@
 // deepest scan; "m:" and the scans stored.
 [[nodiscard]] LoadResult readbongo(Viewer& v, const std::string& path);
 
+// Loads .cnv cast files as one cruise (read_cnv), as readsb911 does, and ends
+// on cast 1. The report folder becomes the folder of the first file in load
+// order. An empty list loads nothing and changes nothing.
+[[nodiscard]] LoadResult readcnv(Viewer& v, const std::vector<std::string>& paths);
+
+// True for a path whose name ends in ".cnv", in any letter case.
+[[nodiscard]] bool is_cnv_path(const std::string& path);
+
 // A file named on the command line, loaded as if chosen in the open-file
-// dialog: a file named header.dat (in any letter case) goes to readbongo, any
-// other file to readsb911.
+// dialog: a file named header.dat (in any letter case) goes to readbongo, a
+// .cnv file to readcnv, any other file to readsb911.
 [[nodiscard]] LoadResult load_file(Viewer& v, const std::string& path);
+
+// The files named on the command line, in order: each run of consecutive .cnv
+// files is one readcnv load, every other file one load_file. One result per
+// load.
+[[nodiscard]] std::vector<LoadResult> load_files(Viewer& v, const std::vector<std::string>& paths);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "ui/csv_export.h"
 #include "ui/limits.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
@@ -39,6 +40,8 @@ void QuenvarApp::wire() {
     Viewer& v = *viewer_;
     main_.on_action("mk5", handler([&v, this] { quenvar::mk5_Click(v, cmdgetdata_); }));
     main_.on_action("bongosb", handler([&v, this] { quenvar::bongosb_Click(v, cmdgetdata_); }));
+    main_.on_action("cnvcasts", handler([&v, this] { quenvar::cnv_Click(v, cmdgetdata_); }));
+    main_.on_action("csvexport", handler([&v] { export_csv(v); }));
     main_.on_action("depth", handler([&v] { quenvar::depth_Click(v); }));
     main_.on_action("temp", handler([&v] { quenvar::temp_Click(v); }));
     main_.on_action("salt", handler([&v] { quenvar::salt_Click(v); }));
@@ -101,8 +104,8 @@ void QuenvarApp::start(const QStringList& files) {
     lister_->show();
     main_.show();     // its first resize draws the frame and cast 0
     main_.activateWindow();
-    for (const QString& f : files) {
-        (void)load_file(*viewer_, QFileInfo(f).absoluteFilePath().toStdString());  // told by the load
-        refresh();
-    }
+    std::vector<std::string> paths;
+    for (const QString& f : files) paths.push_back(QFileInfo(f).absoluteFilePath().toStdString());
+    (void)load_files(*viewer_, paths);  // each load tells the user of its problems
+    refresh();
 }

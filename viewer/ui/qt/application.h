@@ -28,7 +28,7 @@ public:
     QuenvarApp& operator=(const QuenvarApp&) = delete;
 
     // Start-up: setup, the companion windows, the main window's first drawing,
-    // then each file named on the command line loaded in order.
+    // then the files named on the command line, loaded in order (load_files).
     void start(const QStringList& files = {});
 
     CruiseData& data() { return d_; }

@@ -6,11 +6,8 @@ ListerPanel::ListerPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName("lister");
     setWindowTitle("Data Listing");
     setGeometry(twips_rect(15, 5385, 4920, 1755, this));
-    const QColor back = palette().color(QPalette::Base);
-    const QColor text = palette().color(QPalette::Text);
     // The listing spans the whole client area; the scroll bar stands over its right edge.
-    view_ = new SurfaceWidget(this, rgb(back.red(), back.green(), back.blue()),
-                              rgb(text.red(), text.green(), text.blue()));
+    view_ = window_coloured_view(this);
     view_->setGeometry(0, 0, width(), height());
     view_->fit_surface();  // the heading is printed before the window is shown
     bar_ = new QScrollBar(Qt::Vertical, this);

@@ -40,6 +40,8 @@ void MainWindow::build_menus() {
     const Entry entries[] = {
         {"getdata", "mk5", "SB911 data"},
         {"getdata", "bongosb", "Bongo-SB data"},
+        {"getdata", "cnvcasts", "CNV casts"},
+        {"getdata", "csvexport", "Export CSV"},
         {"limits", "depth", "&Depth"},
         {"limits", "temp", "&Temperature"},
         {"limits", "salt", "&Salinity"},

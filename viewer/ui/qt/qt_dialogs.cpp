@@ -15,10 +15,20 @@ QString qt_filter(const std::string& filter) {
 }
 
 void QtOpenFileDialog::ShowOpen() {
-    const QString chosen = QFileDialog::getOpenFileName(owner_, QString(), last_folder_, qt_filter(filter_));
-    if (chosen.isEmpty()) return;
-    last_folder_ = QFileInfo(chosen).absolutePath();
-    name_ = QFileInfo(chosen).absoluteFilePath().toStdString();
+    const QStringList chosen =
+        multi_ ? QFileDialog::getOpenFileNames(owner_, QString(), last_folder_, qt_filter(filter_))
+               : QStringList{QFileDialog::getOpenFileName(owner_, QString(), last_folder_, qt_filter(filter_))};
+    if (chosen.isEmpty() || chosen.front().isEmpty()) return;
+    last_folder_ = QFileInfo(chosen.front()).absolutePath();
+    names_.clear();
+    for (const QString& f : chosen) names_.push_back(QFileInfo(f).absoluteFilePath().toStdString());
+    name_ = names_.front();
+}
+
+std::vector<std::string> QtOpenFileDialog::FileNames() const {
+    if (name_.empty()) return {};
+    if (!names_.empty() && names_.front() == name_) return names_;
+    return {name_};
 }
 
 void QtAlerts::message_box(const std::string& title, const std::string& text) {

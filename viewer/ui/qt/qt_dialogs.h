@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/open_file.h"
 #include "ui/windows.h"
@@ -14,12 +15,16 @@ public:
     void FileName(const std::string& name) override { name_ = name; }
     std::string FileName() const override { return name_; }
     void Filter(const std::string& filter) override { filter_ = filter; }
+    void MultiSelect(bool on) override { multi_ = on; }
     void ShowOpen() override;
+    std::vector<std::string> FileNames() const override;
 
 private:
     QWidget* owner_;
     std::string name_;
+    std::vector<std::string> names_;  // the last choice; names_[0] is name_
     std::string filter_;
+    bool multi_ = false;
     QString last_folder_;
 };
 

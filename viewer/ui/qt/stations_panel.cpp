@@ -8,10 +8,7 @@ StationsPanel::StationsPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName("Stations");
     setWindowTitle("Station Locations");
     setGeometry(twips_rect(5055, 4575, 4455, 2580, this));
-    const QColor back = palette().color(QPalette::Base);
-    const QColor text = palette().color(QPalette::Text);
-    view_ = new SurfaceWidget(this, rgb(back.red(), back.green(), back.blue()),
-                              rgb(text.red(), text.green(), text.blue()));
+    view_ = window_coloured_view(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

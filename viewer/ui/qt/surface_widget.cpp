@@ -47,3 +47,9 @@ int shift_mask(Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::AltModifier) mask |= 4;
     return mask;
 }
+
+SurfaceWidget* window_coloured_view(QWidget* parent) {
+    const QColor back = parent->palette().color(QPalette::Base);
+    const QColor text = parent->palette().color(QPalette::Text);
+    return new SurfaceWidget(parent, rgb(back.red(), back.green(), back.blue()), rgb(text.red(), text.green(), text.blue()));
+}

@@ -30,5 +30,9 @@ private:
     ImageSurface surface_;
 };
 
+// A surface widget in the system's window colours (background and text), as
+// the listing and the map have.
+SurfaceWidget* window_coloured_view(QWidget* parent);
+
 // Shift mask of a key or mouse event: 1 shift, 2 control, 4 alt.
 int shift_mask(Qt::KeyboardModifiers modifiers);

@@ -1,0 +1,8 @@
+#pragma once
+
+// Depth in metres of sea water at pressure `pressure_dbar` (decibars) and
+// latitude `latitude_deg` (degrees, either sign), by the UNESCO 1983 formula
+// (Fofonoff and Millard, Algorithms for computation of fundamental properties
+// of seawater, UNESCO Tech. Pap. Mar. Sci. 44, p. 28): 10000 dbar at 30
+// degrees gives 9712.653 m.
+[[nodiscard]] double unesco_depth(double pressure_dbar, double latitude_deg);

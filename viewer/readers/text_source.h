@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <vector>
+
+// A text file read in chunks, line by line, never whole. CR, LF and CR LF all
+// end a line; a last line without its end is a line; the text ends at its
+// first Ctrl-Z (0x1A). What is not a regular file (directory, FIFO, socket,
+// device) is refused before any read: the file is opened with O_NONBLOCK and
+// checked with fstat. A line longer than kMaxLine (1 MiB) is a failure, so
+// memory stays bounded whatever the file holds.
+class TextSource {
+public:
+    static constexpr std::size_t kMaxLine = 1 << 20;
+
+    TextSource() = default;
+    ~TextSource();
+    TextSource(const TextSource&) = delete;
+    TextSource& operator=(const TextSource&) = delete;
+
+    // False with the reason in `why`: "cannot be opened: No such file or
+    // directory", "is not a regular file (a FIFO)" and the like. Opening again
+    // closes the file open before.
+    [[nodiscard]] bool open(const std::string& path, std::string& why);
+    // The next line, valid until the next call; false at the end of the text
+    // or on a failure (then failed() is true and why() says what happened).
+    [[nodiscard]] bool next_line(std::string_view& line);
+    int line_number() const { return line_number_; }  // 1-based, of the line last returned
+    bool failed() const { return failed_; }
+    const std::string& why() const { return why_; }
+
+    // Device and inode of the open file, so an output can be refused when it
+    // is an input.
+    dev_t device() const { return device_; }
+    ino_t inode() const { return inode_; }
+
+private:
+    void close();
+    // Reads the next chunk after the unread bytes; false at the end or on a failure.
+    bool fill();
+    bool fail(std::string why);
+
+    int fd_ = -1;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0, end_ = 0;  // unread bytes
+    bool at_end_ = false;              // no more bytes to read (end of file or Ctrl-Z)
+    int line_number_ = 0;
+    bool failed_ = false;
+    std::string why_;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+};
+
+// A bad item as a message quotes it: at most 64 characters, bytes outside
+// printable ASCII as \xNN, and "..." after a cut.
+[[nodiscard]] std::string quoted_item(std::string_view item);
+
+// What `mode` (an st_mode) is, for "is not a regular file (a FIFO)": "a
+// folder", "a FIFO", "a socket", "a device" or "not a plain file".
+[[nodiscard]] const char* file_kind(unsigned mode);
