@@ -23,13 +23,22 @@
         }                                                                            \
     } while (0)
 
+// The folder for the files of each input: memory-backed (/dev/shm) where there
+// is one, since every execution writes and reads its files anew.
+inline std::filesystem::path fuzz_base_folder() {
+    std::error_code ec;
+    const std::filesystem::path shm("/dev/shm");
+    if (std::filesystem::is_directory(shm, ec) && ::access(shm.c_str(), W_OK) == 0) return shm;
+    return std::filesystem::temp_directory_path();
+}
+
 // A folder of its own for one fuzzing process, made on first use and removed
 // at exit. Files written for one input are removed before the next, so every
 // input runs on exactly the files made from it.
 class FuzzFolder {
 public:
     explicit FuzzFolder(const std::string& what) {
-        std::string pattern = (std::filesystem::temp_directory_path() / ("quenvar9-fuzz-" + what + "-XXXXXX")).string();
+        std::string pattern = (fuzz_base_folder() / ("quenvar9-fuzz-" + what + "-XXXXXX")).string();
         if (!::mkdtemp(pattern.data())) {
             std::perror("mkdtemp");
             std::abort();

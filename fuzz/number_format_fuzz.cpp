@@ -1,5 +1,7 @@
 // The number formatting: the input's first 8 bytes are a double, the next two
-// pairs padnum's width and decimals (signed 16-bit), the rest the pattern.
+// bytes padnum's width (taken modulo 9) and decimals (modulo 4), the rest, at
+// most kMaxPattern bytes, the pattern. The viewer's widths go up to 8, its
+// decimals up to 3 and its patterns are a few characters long.
 
 #include <charconv>
 #include <cmath>
@@ -14,6 +16,8 @@
 
 namespace {
 
+constexpr std::size_t kMaxPattern = 12;
+
 // The value a signed text reads back as.
 double read_back(const std::string& s) {
     FUZZ_CHECK(s.size() >= 2 && (s[0] == ' ' || s[0] == '-'));
@@ -26,8 +30,7 @@ double read_back(const std::string& s) {
 
 // The value of a text of digits with an optional sign and point; "" and "."
 // are 0.
-double value_of(const std::string& s) {
-    std::string t = s;
+double value_of(std::string_view t) {
     if (t == "-" || t.empty() || t == "." || t == "-.") return 0;
     double v = 0;
     const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
@@ -37,7 +40,7 @@ double value_of(const std::string& s) {
 
 // A pattern of placeholders only, with at most one point: its output is a
 // plain number within half a unit of its last decimal place of x.
-void check_rounding(double x, std::string_view pattern, const std::string& out) {
+void check_rounding(double x, std::string_view pattern, std::string_view out) {
     if (pattern.find_first_not_of("0#.") != std::string_view::npos) return;
     const std::size_t pt = pattern.find('.');
     if (pt != std::string_view::npos && pattern.find('.', pt + 1) != std::string_view::npos) return;
@@ -46,19 +49,18 @@ void check_rounding(double x, std::string_view pattern, const std::string& out) 
     if (decimals > 15) return;
     const double v = value_of(out);
     FUZZ_CHECK(std::fabs(v - x) <= 0.5 * std::pow(10.0, -double(decimals)) * (1 + 1e-9) + std::fabs(x) * 1e-15);
-    if (v == 0) FUZZ_CHECK(out.find('-') == std::string::npos);
+    if (v == 0) FUZZ_CHECK(out.find('-') == std::string_view::npos);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 12) return -1;
+    if (size < 10 || size > 10 + kMaxPattern) return -1;
     double x = 0;
-    std::int16_t width = 0, decimals = 0;
     std::memcpy(&x, data, 8);
-    std::memcpy(&width, data + 8, 2);
-    std::memcpy(&decimals, data + 10, 2);
-    const std::string_view pattern(reinterpret_cast<const char*>(data + 12), size - 12);
+    const int width = data[8] % 9;
+    const int decimals = data[9] % 4;
+    const std::string_view pattern(reinterpret_cast<const char*>(data + 10), size - 10);
 
     const std::string formatted = format_number(x, pattern);
     if (std::isfinite(x)) FUZZ_CHECK(formatted.find_first_of("0123456789") != std::string::npos ||
@@ -66,12 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_rounding(x, pattern, formatted);
 
     const std::string padded = padnum(width, decimals, x);
-    FUZZ_CHECK(padded.size() >= static_cast<std::size_t>(width < 0 ? 0 : width));
+    FUZZ_CHECK(padded.size() >= static_cast<std::size_t>(width));
     if (std::isfinite(x)) {
         FUZZ_CHECK(padded.find('.') != std::string::npos);
-        FUZZ_CHECK(padded.size() - padded.find('.') - 1 == static_cast<std::size_t>(decimals < 0 ? 0 : decimals));
+        FUZZ_CHECK(padded.size() - padded.find('.') - 1 == static_cast<std::size_t>(decimals));
         const std::size_t digits = padded.find_first_not_of(' ');
-        check_rounding(x, "0." + std::string(std::size_t(decimals < 0 ? 0 : decimals), '0'), padded.substr(digits));
+        static const std::string_view kPadPatterns[] = {"0.", "0.0", "0.00", "0.000"};
+        check_rounding(x, kPadPatterns[decimals], std::string_view(padded).substr(digits));
     }
 
     const std::string text = signed_text(x);

@@ -2,63 +2,135 @@
 
 // Shared by the reader fuzz targets: what a load must leave as it was.
 
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "store/cruise_data.h"
 
-// The header entries of every cast as they were before a load, and the scans
-// of the cast last announced to the load's progress callback, taken before
-// the reader could write them.
-class StoreSnapshot {
+// The harness's own loops over the store: kept out of the coverage the fuzzer
+// steers by and out of the sanitizers' checks, which would otherwise take most
+// of each execution. They reach the store's columns through the address of
+// entry 0, since each column and each cast of the cube lies in one piece.
+#define FUZZ_HARNESS_LOOP __attribute__((no_sanitize("coverage", "address", "undefined")))
+
+// A copy of the store as the previous load left it, kept in step load by load:
+// after each load only the casts it completed are copied in, and the rest of
+// the store is compared against the copy. Nothing is copied while a load runs.
+class StoreMirror {
 public:
-    explicit StoreSnapshot(const CruiseData& d) {
-        for (int c = 0; c <= kMaxCast; ++c) casts_.push_back(header_of(d, c));
+    explicit StoreMirror(const CruiseData& d) : scans_(kCastCells * kCasts) {
+        if (!reads_cells()) {
+            std::fprintf(stderr, "StoreMirror: Cell is laid out otherwise than a double and a flag\n");
+            std::abort();
+        }
+        take(d, 0, kMaxCast);
     }
 
-    // Keeps the scans of cast c as they are now.
-    void keep_cast(const CruiseData& d, int c) {
-        kept_ = c;
-        scans_.clear();
-        for (int s = 0; s <= kMaxScan; ++s)
-            for (int v = 0; v <= kMaxVar; ++v) scans_.push_back(d.castdat(c, s, v));
-    }
+    // Notes that the load is about to read cast c, whose scans it may touch.
+    void announce(int c) { announced_ = std::max(announced_, c); }
 
-    // True when casts `from` to kMaxCast hold what they held: header entries,
-    // and the scans of the kept cast.
-    bool unchanged_from(const CruiseData& now, int from) const {
-        for (int c = from; c <= kMaxCast; ++c)
-            if (!same(header_of(now, c), casts_[static_cast<std::size_t>(c)])) return false;
-        if (kept_ == 0 || kept_ < from) return true;
-        std::size_t k = 0;
-        for (int s = 0; s <= kMaxScan; ++s)
-            for (int v = 0; v <= kMaxVar; ++v)
-                if (!same(now.castdat(kept_, s, v), scans_[k++])) return false;
-        return true;
+    // True when everything outside casts `first` to `ncast` holds what it held:
+    // the header entries of every other cast, and the scans of every cast the
+    // load announced without completing (and of the cast after them). Then takes
+    // in casts `first` to `ncast` and forgets the announcements.
+    [[nodiscard]] FUZZ_HARNESS_LOOP bool unchanged_except(const CruiseData& d, int first, int ncast) {
+        const Store now = columns_of(d);
+        bool same = true;
+        for (int c = 0; c <= kMaxCast && same; ++c)
+            if (c < first || c > ncast) same = same_header(now, c);
+        const int last = std::min(std::max(announced_, ncast) + 1, kMaxCast);
+        for (int c = std::max(ncast + 1, 0); c <= last && same; ++c) same = same_scans(now, c);
+        announced_ = 0;
+        take(d, first, ncast);
+        return same;
     }
 
 private:
-    struct Header {
-        std::vector<Cell> cells;
-        std::string castno, stdsta, castfile;
-    };
+    static constexpr std::size_t kCastCells = std::size_t(kMaxScan + 1) * (kMaxVar + 1);
+    static constexpr std::size_t kCasts = kMaxCast + 1;
 
-    static Header header_of(const CruiseData& d, int c) {
-        return {{d.latdeg[c], d.latmin[c], d.lat[c], d.londeg[c], d.lonmin[c], d.lon[c], d.botdep[c], d.year[c],
-                 d.month[c], d.day[c], d.hour[c], d.npts[c]},
-                d.castno[c], d.stdsta[c], d.castfile[c]};
+    // A cell as value and flag: bit patterns, so a NaN equals itself and the
+    // padding bytes of Cell play no part. Read from the cell's bytes (the
+    // double, then the flag; checked on construction), as a call to its
+    // accessors would not be inlined into these loops.
+    struct Raw {
+        std::uint64_t bits = 0;
+        bool set = false;
+    };
+    FUZZ_HARNESS_LOOP static bool same(Raw a, Raw b) { return a.bits == b.bits && a.set == b.set; }
+    FUZZ_HARNESS_LOOP static Raw raw(const Cell* c) {
+        std::uint64_t w[2];
+        __builtin_memcpy(w, c, sizeof w);
+        return {w[0], (w[1] & 0xff) != 0};
     }
-    static bool same(const Cell& a, const Cell& b) {
-        const bool both_nan = a.value() != a.value() && b.value() != b.value();
-        return a.is_set() == b.is_set() && (a.value() == b.value() || both_nan);
+    static_assert(sizeof(Cell) == 16);
+    static bool reads_cells() {
+        const Cell unset, zero(0.0), half(-0.5);
+        const Raw u = raw(&unset), z = raw(&zero), h = raw(&half);
+        return !u.set && u.bits == 0 && z.set && z.bits == 0 && h.set &&
+               h.bits == std::bit_cast<std::uint64_t>(-0.5);
     }
-    static bool same(const Header& a, const Header& b) {
-        if (a.castno != b.castno || a.stdsta != b.stdsta || a.castfile != b.castfile) return false;
-        for (std::size_t k = 0; k < a.cells.size(); ++k)
-            if (!same(a.cells[k], b.cells[k])) return false;
+
+    static constexpr CruiseData::CastCells CruiseData::*kCellColumns[] = {
+        &CruiseData::latdeg, &CruiseData::latmin, &CruiseData::lat,    &CruiseData::londeg,
+        &CruiseData::lonmin, &CruiseData::lon,    &CruiseData::botdep, &CruiseData::year,
+        &CruiseData::month,  &CruiseData::day,    &CruiseData::hour,   &CruiseData::npts};
+    static constexpr CruiseData::CastTexts CruiseData::*kTextColumns[] = {&CruiseData::castno, &CruiseData::stdsta,
+                                                                         &CruiseData::castfile};
+    static constexpr std::size_t kCellCount = std::size(kCellColumns);
+    static constexpr std::size_t kTextCount = std::size(kTextColumns);
+
+    // Entry 0 of every header column and of the cube.
+    struct Store {
+        const Cell* cells[kCellCount];
+        const std::string* texts[kTextCount];
+        const Cell* cube;
+    };
+    static Store columns_of(const CruiseData& d) {
+        Store s{};
+        for (std::size_t k = 0; k < kCellCount; ++k) s.cells[k] = &(d.*kCellColumns[k])[0];
+        for (std::size_t k = 0; k < kTextCount; ++k) s.texts[k] = &(d.*kTextColumns[k])[0];
+        s.cube = &d.castdat(0, 0, 0);
+        return s;
+    }
+
+    FUZZ_HARNESS_LOOP bool same_header(const Store& now, int c) const {
+        const auto i = std::size_t(c);
+        for (std::size_t k = 0; k < kCellCount; ++k)
+            if (!same(raw(now.cells[k] + i), cells_[k][i])) return false;
+        for (std::size_t k = 0; k < kTextCount; ++k)
+            if (now.texts[k][i] != texts_[k][i]) return false;
         return true;
     }
 
-    std::vector<Header> casts_;
-    int kept_ = 0;  // none
-    std::vector<Cell> scans_;
+    FUZZ_HARNESS_LOOP bool same_scans(const Store& now, int c) const {
+        const Cell* cube = now.cube + std::size_t(c) * kCastCells;
+        const Raw* was = scans_.data() + std::size_t(c) * kCastCells;
+        for (std::size_t k = 0; k < kCastCells; ++k)
+            if (!same(raw(cube + k), was[k])) return false;
+        return true;
+    }
+
+    FUZZ_HARNESS_LOOP void take(const CruiseData& d, int first, int last) {
+        const Store now = columns_of(d);
+        for (int c = std::max(first, 0); c <= std::min(last, kMaxCast); ++c) {
+            const auto i = std::size_t(c);
+            for (std::size_t k = 0; k < kCellCount; ++k) cells_[k][i] = raw(now.cells[k] + i);
+            for (std::size_t k = 0; k < kTextCount; ++k) texts_[k][i] = now.texts[k][i];
+            const Cell* cube = now.cube + i * kCastCells;
+            Raw* to = scans_.data() + i * kCastCells;
+            for (std::size_t k = 0; k < kCastCells; ++k) to[k] = raw(cube + k);
+        }
+    }
+
+    Raw cells_[kCellCount][kCasts] = {};
+    std::string texts_[kTextCount][kCasts];
+    std::vector<Raw> scans_;
+    int announced_ = 0;
 };
