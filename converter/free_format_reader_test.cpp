@@ -33,7 +33,6 @@ TEST(FreeFormatReader, RefusesWhatIsNotARegularFileAndQuotesBadValuesSafely)
     // A row with content reads it from bay.bat; the report ends the message.
     const struct { const char* name; std::string path, content, report; } rows[] = {
         {"missing", "missing.nod", "", "cannot open \"missing.nod\": no such file"},
-        {"empty name", "", "", "cannot open \"\": no such file"},
         {"directory", dir, "", "cannot open \"" + dir + "\": it is a directory, not a regular file"},
         {"FIFO", fifo, "", "cannot open \"" + fifo + "\": it is a FIFO (named pipe), not a regular file"},
         {"device", "/dev/zero", "", "cannot open \"/dev/zero\": it is a device, not a regular file"},
