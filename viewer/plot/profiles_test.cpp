@@ -72,6 +72,8 @@ TEST(DrawProfile, SegmentsNeedBothEndsStrictlyInside) {
          {{10, 12}, {20, 20}, {30, 24}, {40, 20}, {50, 12}},
          {{50, 10, 50, 10}, {50, 10, 90, 20}, {90, 40, 50, 50}}},
         {"x of exactly 100 is outside", kTemp, {{10, 22}, {20, 12}, {30, 12}}, {{50, 20, 50, 30}}},
+        {"x of exactly 1 is outside", kFluor, {{10, 2.5}, {20, 0.05}, {30, 2.5}, {40, 2.5}},
+         {{50, 10, 50, 10}, {50, 30, 50, 40}}},
         // (2.2 - 2) * 5 is 1.0000000000000009: inside in double, drawn at the float 1.
         {"judged in double, drawn in single precision", kTemp, {{10, 12}, {20, 2.2}, {30, 12}},
          {{50, 10, 50, 10}, {50, 10, 1, 20}, {1, 20, 50, 30}}},

@@ -2,6 +2,7 @@
 
 #include "readers/record_fields.h"
 #include "readers/sigma_t.h"
+#include "readers/text_source.h"
 
 namespace {
 
@@ -71,8 +72,8 @@ BongoResult read_bongo(CruiseData& d, const std::string& header_path, const Read
         return h;
     };
     CastScans scans;
-    const auto load = [&](int i, const CastHeader& h, std::string_view text, std::string& why) {
-        if (!read_scans(text, 4, scans, why)) return false;
+    const auto load = [&](int i, const CastHeader& h, TextSource& src, std::string& why) {
+        if (!read_scans(src, 4, scans, why)) return false;
         if (scans.more) note_scans_cut(result, h.castfile);
         result.tows.push_back(store_tow(d, i, scans));
         return true;

@@ -20,8 +20,7 @@ std::string record(const std::string& no) { return no + " B01  7 21 13 30 4052.5
 std::string recording(const std::vector<double>& depths) {
     std::string out;
     for (double z : depths)
-        out += " " + std::to_string(z) + " " + std::to_string(21 - z / 5) + " " + std::to_string(32 + z / 100) +
-               " 1\r\n";
+        out += " " + std::to_string(z) + " " + std::to_string(21 - z / 5) + " " + std::to_string(32 + z / 100) + " 1\r\n";
     return out;
 }
 
@@ -33,8 +32,7 @@ struct Tows {
     Tows() {
         d.ncol = 5;
         for (int c = 1; c <= 60; ++c) {
-            d.castno[c] = "old";
-            d.year[c] = 18;
+            d.castno[c] = "old", d.year[c] = 18;
             for (int s = 1; s <= kMaxScan; ++s) d.castdat(c, s, kFluor) = d.castdat(c, s, kTrans) = 1;
         }
     }
@@ -42,67 +40,55 @@ struct Tows {
     BongoResult load(const std::string& header) { return read_bongo(d, folder.write("header.dat", header)); }
 };
 
-// Tows with cast numbers of one to three digits, blank lines between, then
-// more to fill the store's 150; casts 1 to 50 and ncol stay as they were.
-TEST(ReadBongo, HeaderFieldsThreeDigitCastNumbersAndAFullStore) {
-    const std::string numbers[][2] = {{"7  ", "007"}, {"9  ", "009"}, {"42 ", "042"}, {"100", "100"}, {"123", "123"}};
+// Tows with cast numbers of one to three digits, blank lines between;
+// casts 1 to 50 and ncol stay as they were.
+TEST(ReadBongo, HeaderFieldsAndThreeDigitCastNumbers) {
+    const std::string numbers[][2] = {{"7  ", "007"}, {"42 ", "042"}, {"100", "100"}};
     Tows t;
     std::string header;
     for (const auto& [field, castno] : numbers) {
         header += record(field) + " \t\r\n";
         t.tow(castno, recording({1, 2, 1}));
     }
-    for (int i = 5; i < 150; ++i) header += record("7  ");
     const BongoResult r = t.load(header);
     ASSERT_TRUE(r.issues.empty()) << r.issues[0].file << ": " << r.issues[0].what;
     const CruiseData& d = t.d;
-    EXPECT_EQ(std::tuple(d.ncast, d.ncol), std::tuple(200, 5));
+    EXPECT_EQ(std::tuple(d.ncast, d.ncol), std::tuple(53, 5));
     for (int c = 1; c <= 50; ++c)
         EXPECT_EQ(std::tuple(d.castno[c], d.year[c], d.castdat(c, 1, kTrans)), std::tuple("old", 18, 1)) << c;
-    for (int i = 0; i < 5; ++i) {
-        const std::string& castno = numbers[i][1];
+    for (int i = 0; i < 3; ++i)
         EXPECT_EQ(std::tuple(d.castno[51 + i], d.castfile[51 + i]),
-                  std::tuple(castno, t.folder.path("SBE" + castno + ".asc")));
-    }
+                  std::tuple(numbers[i][1], t.folder.path("SBE" + numbers[i][1] + ".asc")));
     EXPECT_EQ(std::tuple(d.stdsta[51], d.month[51], d.day[51], d.hour[51], d.botdep[51]),
               std::tuple("B01", 7, 21, 13.5, 60));
-    EXPECT_EQ(std::tuple(d.latdeg[51], d.latmin[51], d.lat[51]), std::tuple(40, 52.5, 40.875));
-    EXPECT_EQ(std::tuple(d.londeg[51], d.lonmin[51], d.lon[51]), std::tuple(70, 53.1, 70 + 53.1 / 60));
+    EXPECT_EQ(std::tuple(d.latdeg[51], d.latmin[51], d.lat[51], d.londeg[51], d.lonmin[51], d.lon[51]),
+              std::tuple(40, 52.5, 40.875, 70, 53.1, 70 + 53.1 / 60));
 }
 
 // Scans j down to the first deepest one, k, are stored, the last recorded
 // first, with no fluorescence, transmission or year of the earlier load. Of a
 // recording longer than 500 scans only the first 500 count.
 TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
-    struct Row {
-        const char* name;
-        std::vector<double> depths;
-        int k, npts;
-    };
     std::vector<double> long_tow;  // 749 scans, deepest at 450
     for (int s = 1; s <= 450; ++s) long_tow.push_back(s);
     for (int s = 449; s >= 151; --s) long_tow.push_back(s);
-    const Row rows[] = {
+    const struct { const char* name; std::vector<double> depths; int k, npts; } rows[] = {
         {"down and up", {1, 2, 3, 4, 5, 4, 3, 2, 1}, 5, 5},
         {"down only", {1, 2, 3, 4}, 4, 1},
         {"equal depths at the turn", {1, 2, 3, 3, 2, 1}, 3, 4},
-        {"noisy upcast: all of it", {2, 14, 26, 38, 40.2, 39.1, 36, 36.4, 27, 27.3, 15, 15.2, 4, 1.5}, 5, 10},
         {"empty", {}, 0, 0},
         {"more than 500 scans", long_tow, 450, 51},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Tows t;
         t.tow("007", recording(row.depths));
         const BongoResult r = t.load(record("7  "));
         const int j = std::min(static_cast<int>(row.depths.size()), 500);
-        ASSERT_LE(r.issues.size(), 1u);
-        EXPECT_EQ(r.issues.empty() ? "" : r.issues[0].what,
-                  j < int(row.depths.size()) ? "holds more than 500 scans; the first 500 were kept"
-                                             : "");
+        ASSERT_EQ(r.issues.size(), j < int(row.depths.size()) ? 1u : 0u);
+        for (const LoadIssue& issue : r.issues) EXPECT_EQ(issue.what, "holds more than 500 scans; the first 500 were kept");
         ASSERT_EQ(r.tows.size(), 1u);
-        EXPECT_EQ(std::tuple(r.tows[0].j, r.tows[0].k, r.tows[0].m), std::tuple(j, row.k, row.npts));
-        ASSERT_EQ(t.d.npts[51], row.npts);
+        EXPECT_EQ(std::tuple(r.tows[0].j, r.tows[0].k, r.tows[0].m, t.d.npts[51]), std::tuple(j, row.k, row.npts, row.npts));
         EXPECT_FALSE(t.d.year[51].is_set());
         for (int n = 1; n <= row.npts; ++n) {
             const double z = row.depths[static_cast<std::size_t>(j - n)];
@@ -119,31 +105,23 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
 TEST(ReadBongo, FailuresStopTheLoadKeepingTheWholeTows) {
     std::string full;  // 151 tows
     for (int i = 0; i < 151; ++i) full += record("7  ");
-    struct Row {
-        const char* name;
-        std::string file, text, what;  // the file and the text written in its place; the issue
-        int ncast;
-    };
-    const Row rows[] = {
+    const struct { const char* name; std::string file, text, what; int ncast; } rows[] = {
         {"recording cannot be opened", "SBE008.asc", "", "cannot be opened: No such file or directory", 51},
         {"scan cut short", "SBE008.asc", " 1 20 31 1\r\n 2.5 19\r\n",
          "scan 2 is cut short by the end of the file (2 of 4 values)", 51},
-        {"a 151st tow", "header.dat", full, "lists more than 150 tows; the first 150 were loaded (casts 51 to 200)",
-         200},
+        {"a 151st tow", "header.dat", full, "lists more than 150 tows; the first 150 were loaded (casts 51 to 200)", 200},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Tows t;
         t.tow("007", recording({1, 2, 3, 2}));
         t.folder.write("header.dat", record("7  ") + record("8  ") + record("7  "));
         if (!row.text.empty()) t.folder.write(row.file, row.text);
         const BongoResult r = read_bongo(t.d, t.folder.path("header.dat"));
-        EXPECT_TRUE(r.stopped);
-        ASSERT_EQ(r.issues.size(), 1u);
+        ASSERT_EQ(std::tuple(r.stopped, r.issues.size(), r.tows.size()), std::tuple(true, 1u, std::size_t(row.ncast - 50)));
         EXPECT_EQ(std::tuple(r.issues[0].file, r.issues[0].what), std::tuple(t.folder.path(row.file), row.what));
         EXPECT_EQ(std::tuple(t.d.ncast, t.d.npts[51], t.d.castno[52]),
                   std::tuple(row.ncast, 2, row.ncast > 51 ? "007" : "old"));
-        EXPECT_EQ(r.tows.size(), std::size_t(row.ncast - 50));
     }
 }
 

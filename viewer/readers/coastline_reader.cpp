@@ -1,16 +1,15 @@
 #include "readers/coastline_reader.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <algorithm>
 #include <map>
 #include <memory>
-#include <sys/stat.h>
 #include <string_view>
+#include <sys/stat.h>
 
 #include "readers/number_stream.h"
+#include "readers/text_source.h"
 
 std::string CoastResult::message() const {
     return ok() ? std::string() : file + ": " + problem;
@@ -22,100 +21,76 @@ namespace {
 // binary file, a file of the wrong kind) and is not kept whole in memory.
 constexpr std::size_t kMaxItem = 64;
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 // Reads comma-, blank- or line-separated items from a text file.
 class ItemReader {
 public:
-    explicit ItemReader(std::FILE* f) : f_(f) {}
+    explicit ItemReader(TextSource& src) : src_(src) {}
 
     enum class Got { item, end, fault };
 
-    // The next item in `item`; `end` only at the end of the file. On `fault`
-    // problem() says why.
-    Got next(std::string& item) {
-        item.clear();
-        int c = skip_space();
-        if (c == EOF) return read_failed() ? Got::fault : Got::end;
-        item_line_ = line_;
-        if (c == ',') {  // two commas with nothing between them
-            problem_ = at_line() + "an empty item between two commas";
-            return Got::fault;
-        }
-        while (c != EOF && c != ',' && !is_space(c)) {
-            if (item.size() == kMaxItem) {
-                problem_ = at_line() + "an item of more than " + std::to_string(kMaxItem) + " characters is not a number";
-                return Got::fault;
-            }
-            item.push_back(char(c));
-            c = std::getc(f_);
-        }
+    // The next item in `item`, valid until the next call; `end` only at the
+    // end of the file. On `fault` problem() says why.
+    Got next(std::string_view& item) {
+        if (!skip_space()) return src_.failed() ? fault(src_.why()) : Got::end;
+        item_line_ = src_.line_number();
+        if (line_[pos_] == ',') return fault(at_line() + "an empty item between two commas");
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != ',' && !is_blank(line_[pos_])) ++pos_;
+        item = line_.substr(start, pos_ - start);
+        if (item.size() > kMaxItem)
+            return fault(at_line() + "an item of more than " + std::to_string(kMaxItem) +
+                         " characters is not a number: " + quoted_item(item));
         // Blanks after an item, then at most one comma, belong to it.
-        while (c == ' ' || c == '\t' || c == '\r') c = std::getc(f_);
-        if (c == '\n') ++line_;
-        else if (c != ',' && c != EOF) std::ungetc(c, f_);
-        if (read_failed()) return Got::fault;
+        while (pos_ < line_.size() && is_blank(line_[pos_])) ++pos_;
+        if (pos_ < line_.size() && line_[pos_] == ',') ++pos_;
         return Got::item;
     }
 
     // Whether nothing but blanks and line ends is left.
-    bool at_end() {
-        int c = skip_space();
-        if (c == EOF) {
-            read_failed();
-            return true;
-        }
-        std::ungetc(c, f_);
-        return false;
-    }
+    bool at_end() { return !skip_space(); }
 
     const std::string& problem() const { return problem_; }
     std::string at_line() const { return "line " + std::to_string(item_line_) + ": "; }
 
 private:
-    static bool is_space(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+    static bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
-    int skip_space() {
-        int c = std::getc(f_);
-        while (is_space(c)) {
-            if (c == '\n') ++line_;
-            c = std::getc(f_);
+    // Moves to the next character that is not a blank, taking lines as
+    // needed; false at the end of the text or on a failure.
+    bool skip_space() {
+        for (;;) {
+            while (pos_ < line_.size() && is_blank(line_[pos_])) ++pos_;
+            if (pos_ < line_.size()) return true;
+            if (!src_.next_line(line_)) {
+                if (src_.failed() && problem_.empty()) problem_ = src_.why();
+                return false;
+            }
+            pos_ = 0;
         }
-        return c;
     }
 
-    bool read_failed() {
-        if (!std::ferror(f_)) return false;
-        if (problem_.empty()) problem_ = std::string("cannot be read (") + std::strerror(errno) + ")";
-        return true;
+    Got fault(std::string why) {
+        if (problem_.empty()) problem_ = std::move(why);
+        return Got::fault;
     }
 
-    std::FILE* f_;
-    int line_ = 1;
+    TextSource& src_;
+    std::string_view line_;
+    std::size_t pos_ = 0;
     int item_line_ = 1;
     std::string problem_;
 };
 
-// An item as it may be quoted in a message: control bytes shown as '?'.
-std::string printable(const std::string& item) {
-    std::string out = item;
-    for (char& c : out)
-        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
-    return out;
-}
-
 class CoastParser {
 public:
-    CoastParser(const CoastPoint& on_point, std::FILE* f, CoastResult& r) : on_point_(on_point), in_(f), r_(r) {}
+    CoastParser(const CoastPoint& on_point, TextSource& src, CoastResult& r) : on_point_(on_point), in_(src), r_(r) {}
 
     void run() {
         while (!in_.at_end()) {
             double n = 0;
             if (!number(n, "count")) return;
             if (n != std::floor(n)) {
-                fail(in_.at_line() + "count \"" + printable(item_) + "\" is not a whole number");
+                fail(in_.at_line() + "count " + quoted_item(item_) + " is not a whole number");
                 return;
             }
             count_ = n;
@@ -162,7 +137,7 @@ private:
             break;
         }
         if (!parse_number(item_, value)) {
-            fail(in_.at_line() + what + " \"" + printable(item_) + "\" is not a number");
+            fail(in_.at_line() + what + " " + quoted_item(item_) + " is not a number");
             return false;
         }
         return true;
@@ -175,7 +150,7 @@ private:
     const CoastPoint& on_point_;
     ItemReader in_;
     CoastResult& r_;
-    std::string item_;
+    std::string_view item_;
     double count_ = 0;  // count of the polyline being read
     long done_ = 0;     // its points read so far
 };
@@ -185,13 +160,9 @@ private:
 CoastResult read_coastline_points(const std::string& path, const CoastPoint& on_point) {
     CoastResult r;
     r.file = path;
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "r"));
-    if (!f) {
-        r.problem = std::string("cannot be opened (") + std::strerror(errno) + ")";
-        return r;
-    }
-    CoastParser(on_point, f.get(), r).run();
+    TextSource src;
+    if (!src.open(path, r.problem)) return r;
+    CoastParser(on_point, src, r).run();
     return r;
 }
 

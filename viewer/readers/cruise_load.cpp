@@ -6,6 +6,7 @@
 #include "readers/number_stream.h"
 #include "readers/file_name_case.h"
 #include "readers/record_fields.h"
+#include "readers/text_source.h"
 
 void store_cast_header(CruiseData& d, int i, const CastHeader& h) {
     d.latdeg[i] = h.latdeg;
@@ -27,11 +28,11 @@ void store_cast_header(CruiseData& d, int i, const CastHeader& h) {
     d.castfile[i] = h.castfile;
 }
 
-bool read_scans(std::string_view text, int width, CastScans& scans, std::string& why) {
+bool read_scans(TextSource& src, int width, CastScans& scans, std::string& why, std::string_view first_line) {
     scans.width = width;
     scans.values.clear();
     scans.more = false;
-    NumberStream stream(text);
+    NumberStream stream(src, first_line);
     for (int scan = 1;; ++scan) {
         if (scan > kMaxScan) {
             scans.more = !stream.at_end();
@@ -49,8 +50,10 @@ bool read_scans(std::string_view text, int width, CastScans& scans, std::string&
                       std::to_string(k) + " of " + std::to_string(width) + " values)";
                 return false;
             case NumberStream::Item::bad:
-                why = "line " + std::to_string(stream.line()) + ": \"" + std::string(stream.item()) +
-                      "\" is not a number";
+                why = "line " + std::to_string(stream.line()) + ": " + quoted_item(stream.item()) + " is not a number";
+                return false;
+            case NumberStream::Item::failed:
+                why = src.why();
                 return false;
             }
         }
@@ -61,19 +64,18 @@ void read_header_records(CruiseData& d, const std::string& header_path, const ch
                          const std::function<CastHeader(std::string_view record)>& parse, const CastLoader& load,
                          const ReadProgress& progress, LoadResult& result) {
     result.ncast = result.first_cast - 1;
-    std::string header_text, why;
-    if (!read_text_file(header_path, header_text, why)) {
+    TextSource header, cast;
+    std::string why;
+    if (!header.open(header_path, why)) {
         result.stop(header_path, why);
         d.ncast = result.ncast;
         return;
     }
     result.header_read = true;
 
-    LineReader lines(header_text);
     std::string_view line;
-    std::string cast_text;
     int i = result.first_cast - 1;
-    while (lines.next(line)) {
+    while (header.next_line(line)) {
         if (is_blank(line)) continue;
         if (i == kMaxCast) {
             const int n = kMaxCast - result.first_cast + 1;
@@ -93,18 +95,20 @@ void read_header_records(CruiseData& d, const std::string& header_path, const ch
         if (bad != h.castno.end()) {
             char code[8];
             std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned char>(*bad));
-            result.stop(header_path, "line " + std::to_string(lines.line_number()) + ": the cast number holds a control character (" +
-                                         code + "), so no cast file can be named from it");
+            result.stop(header_path, "line " + std::to_string(header.line_number()) +
+                                         ": the cast number holds a control character (" + code +
+                                         "), so no cast file can be named from it");
             break;
         }
         if (progress) progress(h.castfile);
-        if (!read_text_file(h.castfile, cast_text, why) || !load(i, h, cast_text, why)) {
+        if (!cast.open(h.castfile, why) || !load(i, h, cast, why)) {
             result.stop(h.castfile, why);
             break;
         }
         store_cast_header(d, i, h);
         result.ncast = i;
     }
+    if (header.failed() && !result.stopped) result.stop(header_path, header.why());
     d.ncast = result.ncast;
 }
 

@@ -7,6 +7,8 @@
 
 #include "store/cruise_data.h"
 
+class TextSource;
+
 // What a cruise reader tells its caller. Readers only fill the store; the
 // caller shows progress and problems to the user.
 
@@ -57,25 +59,31 @@ struct CastScans {
     double at(int scan, int k) const { return values[static_cast<std::size_t>((scan - 1) * width + k)]; }
 };
 
-// Reads a cast file's text as a stream of numbers, `width` to a scan, at most
-// kMaxScan scans. False, with the reason in `why`, for an item that is not a
-// number or a scan cut short by the end of the file.
-bool read_scans(std::string_view text, int width, CastScans& scans, std::string& why);
+// Reads an open cast file as a stream of numbers, `width` to a scan, the
+// items of `first_line` (a line already taken from `src`) first. Stops after
+// kMaxScan scans, reading ahead only to learn whether another item follows.
+// False, with the reason in `why`, for an item that is not a number (quoted
+// as quoted_item does), a scan cut short by the end of the file, or a failed
+// source (an over-long line, a read error).
+[[nodiscard]] bool read_scans(TextSource& src, int width, CastScans& scans, std::string& why,
+                              std::string_view first_line = {});
 
-// What a reader does with one cast: reads the text of cast i's file into the
-// store (its scans, after its header entries have been parsed into `h`);
+// What a reader does with one cast: reads cast i's file, open in `src`, into
+// the store (its scans, after its header entries have been parsed into `h`);
 // false with the reason in `why` stops the load.
-using CastLoader = std::function<bool(int i, const CastHeader& h, std::string_view text, std::string& why)>;
+using CastLoader = std::function<bool(int i, const CastHeader& h, TextSource& src, std::string& why)>;
 
 // The record loop both cruise readers share. Reads the header file at
-// `header_path` record by record (blank lines skipped), numbering casts from
-// result.first_cast; for each record takes its entries from `parse` (castfile
-// included), tells `progress`, reads the cast file and hands its text to
-// `load`. A cast's header entries are stored only once `load` succeeded, so a
-// cast that failed leaves the store as it was. A file that cannot be read, a
-// failed `load` or a record past kMaxCast stops the load; ncast (in the store
-// and the result) is the last cast read whole. `unit` names the records in
-// the capacity message ("casts", "tows").
+// `header_path` line by line (CR, LF and CR LF alike; blank lines skipped),
+// numbering casts from result.first_cast; for each record takes its entries
+// from `parse` (castfile included), tells `progress`, opens the cast file and
+// hands it to `load`. Header and cast files are read as TextSource reads
+// them: regular files only, no line over 1 MiB. A cast's header entries are
+// stored only once `load` succeeded, so a cast that failed leaves the store as
+// it was. A file that cannot be read, a failed `load` or a record past
+// kMaxCast stops the load; ncast (in the store and the result) is the last
+// cast read whole. `unit` names the records in the capacity message ("casts",
+// "tows").
 void read_header_records(CruiseData& d, const std::string& header_path, const char* unit,
                          const std::function<CastHeader(std::string_view record)>& parse, const CastLoader& load,
                          const ReadProgress& progress, LoadResult& result);

@@ -3,9 +3,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "readers/text_source.h"
+
 namespace {
 
-bool is_separator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
+bool is_separator(char c) { return c == ' ' || c == '\t' || c == ','; }
 
 }  // namespace
 
@@ -21,26 +23,22 @@ bool parse_number(std::string_view item, double& x) {
     return r.ec == std::errc{} && r.ptr == end && std::isfinite(x);
 }
 
-NumberStream::NumberStream(std::string_view text) : text_(text.substr(0, text.find('\x1a'))) {}
-
-void NumberStream::skip_separators() {
-    while (pos_ < text_.size() && is_separator(text_[pos_])) {
-        if (text_[pos_] == '\n') ++line_;
-        ++pos_;
+bool NumberStream::skip_separators() {
+    for (;;) {
+        while (pos_ < line_.size() && is_separator(line_[pos_])) ++pos_;
+        if (pos_ < line_.size()) return true;
+        if (!src_.next_line(line_)) return false;
+        pos_ = 0;
     }
 }
 
-bool NumberStream::at_end() {
-    skip_separators();
-    return pos_ >= text_.size();
-}
+bool NumberStream::at_end() { return !skip_separators() && !src_.failed(); }
 
 NumberStream::Item NumberStream::next(double& x) {
-    skip_separators();
-    if (pos_ >= text_.size()) return Item::end;
+    if (!skip_separators()) return src_.failed() ? Item::failed : Item::end;
     const std::size_t start = pos_;
-    while (pos_ < text_.size() && !is_separator(text_[pos_])) ++pos_;
-    item_ = text_.substr(start, pos_ - start);
-    item_line_ = line_;
+    while (pos_ < line_.size() && !is_separator(line_[pos_])) ++pos_;
+    item_ = line_.substr(start, pos_ - start);
+    item_line_ = src_.line_number();
     return parse_number(item_, x) ? Item::number : Item::bad;
 }

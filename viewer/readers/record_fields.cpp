@@ -1,52 +1,12 @@
 #include "readers/record_fields.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 
 namespace {
-
-constexpr char kCtrlZ = '\x1a';
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
-
-bool read_text_file(const std::string& path, std::string& text, std::string& why) {
-    text.clear();
-    errno = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!f) {
-        why = std::string("cannot be opened: ") + (errno ? std::strerror(errno) : "unknown error");
-        return false;
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, f.get());
-        text.append(buffer, n);
-        if (n < sizeof buffer) break;
-    }
-    if (std::ferror(f.get())) {
-        why = std::string("cannot be read: ") + (errno ? std::strerror(errno) : "read error");
-        text.clear();
-        return false;
-    }
-    return true;
-}
-
-LineReader::LineReader(std::string_view text) : rest_(text.substr(0, text.find(kCtrlZ))) {}
-
-bool LineReader::next(std::string_view& line) {
-    if (rest_.empty()) return false;
-    const std::size_t end = rest_.find('\n');
-    line = rest_.substr(0, end);
-    rest_ = end == std::string_view::npos ? std::string_view{} : rest_.substr(end + 1);
-    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    ++line_number_;
-    return true;
-}
 
 bool is_blank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 

@@ -3,29 +3,8 @@
 #include <string>
 #include <string_view>
 
-// The reading conventions shared by the cruise files of both kinds (SB911
-// headers and cast files, Bongo-SB header.dat). Files come from DOS and
-// Windows machines: LF or CRLF line ends, a last line with or without its
-// line end, and a Ctrl-Z (0x1A) marking the end of the text all read alike.
-
-// Reads a whole file into `text`. On failure returns false and says why in
-// `why` ("cannot be opened: No such file or directory").
-bool read_text_file(const std::string& path, std::string& text, std::string& why);
-
-// The lines of a file's text, without their line ends; the text ends at its
-// first Ctrl-Z.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text);
-    // The next line, or false at the end of the text.
-    bool next(std::string_view& line);
-    // 1-based number of the line last returned.
-    int line_number() const { return line_number_; }
-
-private:
-    std::string_view rest_;
-    int line_number_ = 0;
-};
+// The fields of the cruise files of both kinds (SB911 headers and cast
+// files, Bongo-SB header.dat), whose lines TextSource reads.
 
 // True for a line of nothing but blanks and tabs; such lines are skipped.
 bool is_blank(std::string_view line);

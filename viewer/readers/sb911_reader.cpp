@@ -2,6 +2,7 @@
 
 #include "readers/record_fields.h"
 #include "readers/sigma_t.h"
+#include "readers/text_source.h"
 
 namespace {
 
@@ -22,14 +23,12 @@ CastHeader parse_record(std::string_view record) {
     return h;
 }
 
-// The layout count of a cast file's first line that is not blank; -1 for a
-// file without one.
-int first_line_layout(std::string_view text) {
-    LineReader lines(text);
-    std::string_view line;
-    while (lines.next(line))
-        if (!is_blank(line)) return layout_count(header_item(line));
-    return -1;
+// The first line of `src` that is not blank, into `line`; false when there is
+// none (or the source failed).
+bool first_filled_line(TextSource& src, std::string_view& line) {
+    while (src.next_line(line))
+        if (!is_blank(line)) return true;
+    return false;
 }
 
 std::string layout_problem(int count) {
@@ -63,9 +62,12 @@ LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadP
     };
     CastScans scans;
     int width = 0;  // numbers per scan, from cast 1
-    const auto load = [&](int i, const CastHeader& h, std::string_view text, std::string& why) {
+    const auto load = [&](int i, const CastHeader& h, TextSource& src, std::string& why) {
+        std::string_view first;
         if (i == 1) {
-            const int count = first_line_layout(text);
+            const bool filled = first_filled_line(src, first);
+            if (src.failed()) return why = src.why(), false;
+            const int count = filled ? layout_count(header_item(first)) : -1;
             if (count != 4 && count != 5) {
                 why = layout_problem(count);
                 return false;
@@ -73,7 +75,7 @@ LoadResult read_sb911(CruiseData& d, const std::string& header_path, const ReadP
             d.ncol = count;
             width = count + 1;
         }
-        if (!read_scans(text, width, scans, why)) return false;
+        if (!read_scans(src, width, scans, why, first)) return false;
         if (scans.more) note_scans_cut(result, h.castfile);
         store_scans(d, i, scans);
         return true;

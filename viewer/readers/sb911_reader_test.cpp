@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <tuple>
 #include <vector>
 
@@ -30,11 +31,7 @@ struct Cruise {
     CruiseData d;
     Cruise() {
         d.ncol = d.ncast = 4;
-        for (int c = 1; c <= 4; ++c) {
-            d.castno[c] = "old";
-            d.npts[c] = 3;
-            d.castdat(c, 1, kDepth) = -c;
-        }
+        for (int c = 1; c <= 4; ++c) d.castno[c] = "old", d.npts[c] = 3, d.castdat(c, 1, kDepth) = -c;
     }
     std::string cast(const std::string& no) const { return folder.path("CRUISEd" + no + ".PRE"); }
     void cast(const std::string& no, const std::string& text) const { folder.write("CRUISEd" + no + ".PRE", text); }
@@ -44,26 +41,26 @@ struct Cruise {
 // A full store of 200 casts. Cast 1 holds 500 scans, whose first line fixes
 // the layout; cast 2 holds the numbers 1 to 30, five to a line, between
 // blanks, tabs and commas, and is read as cast 1 says; the rest are empty.
-// Files from DOS, Windows and Unix machines load alike.
+// Files from DOS, Windows, old Macs and Unix machines load alike.
 TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
-    struct Row {
-        const char* name;
-        std::string first, gap, end, tail;  // cast 1's scan; before each line, after each but the last, after it
-        double ncol, npts, depth, trans;     // cast 2, scan 2
-    };
-    const Row rows[] = {
+    // Cast 1's scan; before each line, after each but the last, after it; then cast 2's ncol, npts and scan 2.
+    const struct { const char* name; std::string first, gap, end, tail; double ncol, npts, depth, trans; } rows[] = {
         {"six values: transmission is the fifth; LF", " 2 20.5 31.6 0.37 3.86 245", "", "\n", "\n", 5, 5, 7, 11},
         {"five values: transmission 0; CRLF, blank lines, trailing blanks, no end to the last line",
          " 2 20.5 31.6 0.37 245", "\r\n \t\r\n", "   \r\n", "  ", 4, 6, 6, 0},
-        {"six values; text after a Ctrl-Z", " 2 20 31 0.3 3.8 245", "", "\r\n", "\r\n\x1a\x1a more\r\n", 5, 5, 7, 11},
+        {"six values; CR alone; text after a Ctrl-Z", " 2 20 31 0.3 3.8 245", "", "\r", "\r\x1a\x1a more\r", 5, 5, 7, 11},
     };
     const char* const separators[] = {" +", ",", ",,", "\t", " , "};
     std::vector<std::string> numbers(6);
     for (int k = 0; k < 30; ++k) numbers[std::size_t(k / 5)] += separators[k % 5] + std::to_string(k + 1) + "e0";
+    // Records 3 and 4 try the columns: leading blanks, blanks inside a field (read as one number), a letter
+    // ending one, a comma ending the record in the station; a record ending before the bottom depth.
     std::vector<std::string> records(200, record("003"));
     records[0] = record("001");
     records[1] = record("002");
-    for (const Row& row : rows) {
+    records[2] = "  " + record("003").replace(6, 3, "3 5").replace(24, 3, "13N").replace(71, 1, ",");
+    records[3] = record("003").substr(0, 33);
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto text = [&](const std::vector<std::string>& lines) {
             std::string t;
@@ -84,93 +81,69 @@ TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
                   std::tuple(z, z + 1, z + 2, z + 3, row.trans, sigmat(z + 1, z + 2)));
         EXPECT_TRUE(at(kTrans).is_set());
         EXPECT_EQ(c.d.castdat(3, 1, kDepth), -3);  // beyond npts the earlier load stays
-    }
-}
-
-TEST(ReadSb911, HeaderFieldsByColumn) {
-    struct Row {
-        const char* name;
-        std::string record, castno, stdsta;
-        double latmin, hour, botdep;
-    };
-    const Row rows[] = {
-        {"tenths of minutes and hours", record("001").replace(6, 3, "305").replace(24, 3, "135"), "001", "L01", 30.5,
-         13.5, 20},
-        {"blank-padded cast number", record(" 7 "), " 7 ", "L01", 12, 17.4, 20},
-        {"ends before the bottom depth", record("001").substr(0, 33), "001", "", 12, 17.4, 0},
-        {"leading blanks, a comma ends it in the station", "  " + record("001").replace(71, 1, ","), "001", "L0", 12,
-         17.4, 20},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Cruise c;
-        c.cast(row.castno, kTwoScans);
-        const LoadResult r = c.load(row.record + "\n");
-        ASSERT_TRUE(r.issues.empty()) << r.issues[0].file << ": " << r.issues[0].what;
         const CruiseData& d = c.d;
-        EXPECT_EQ(std::tuple(d.castno[1], d.castfile[1], d.stdsta[1]),
-                  std::tuple(row.castno, c.cast(row.castno), row.stdsta));
-        EXPECT_EQ(std::tuple(d.latdeg[1], d.latmin[1], d.lat[1]), std::tuple(41, row.latmin, 41 + row.latmin / 60));
-        EXPECT_EQ(std::tuple(d.londeg[1], d.lonmin[1], d.lon[1]), std::tuple(70, 53.1, 70 + 53.1 / 60));
-        EXPECT_EQ(std::tuple(d.year[1], d.month[1], d.day[1], d.hour[1]), std::tuple(18, 7, 20, row.hour));
-        EXPECT_TRUE(d.botdep[1].is_set());
-        EXPECT_EQ(d.botdep[1], row.botdep);
+        EXPECT_EQ(std::tuple(d.castno[2], d.castfile[2], d.stdsta[2], d.latdeg[2], d.latmin[2], d.lat[2], d.londeg[2],
+                             d.lonmin[2], d.lon[2], d.year[2], d.month[2], d.day[2], d.hour[2], d.botdep[2]),
+                  std::tuple("002", c.cast("002"), "L01", 41, 12, 41 + 12.0 / 60, 70, 53.1, 70 + 53.1 / 60, 18, 7, 20, 17.4, 20));
+        EXPECT_EQ(std::tuple(d.latmin[3], d.lat[3], d.hour[3], d.stdsta[3], d.stdsta[4], d.botdep[4].is_set(), d.botdep[4]),
+                  std::tuple(3.5, 41 + 3.5 / 60, 1.3, "L0", "", true, 0));
     }
 }
 
 // A failure stops the load: the casts read whole stay, the failed cast and
 // those after it keep what the earlier load left, and ncol changes only with a
-// valid layout.
+// valid layout. A message quotes at most 64 characters of a bad item.
 TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
-    const std::string no_file = "<no file>", folder = "<folder>";
+    const std::string folder = "<folder>", fifo = "<fifo>";
     const auto header = [](int records) {
         std::string h;
         for (int i = 0; i < records; ++i) h += record("00" + std::to_string(i % 4 + 1)) + "\n";
         return h;
     };
     const auto third_scan = [](const std::string& last) { return kTwoScans + " 3 19 31 0.4 3.8 " + last + "\n"; };
-    struct Row {
-        const char* name;
-        std::string file, text, what;  // the file and the text written in its place; the issue
-        double ncast, ncol;
-    };
-    const Row rows[] = {
+    // The file and the text written in its place; the issue; ncast and ncol after.
+    const struct { const char* name; std::string file, text, what; double ncast, ncol; } rows[] = {
         {"a 201st record", "CRUISE.hdr", header(201), "lists more than 200 casts; the first 200 were loaded", 200, 5},
         {"a NUL in the third cast number", "CRUISE.hdr", header(2) + record(std::string("0\0", 2) + "1") + "\n",
          "line 3: the cast number holds a control character (\\x00)", 2, 5},
-        {"cast file is a folder", "CRUISEd003.PRE", folder, "cannot be read: Is a directory", 2, 5},
+        {"header is a FIFO", "CRUISE.hdr", fifo, "is not a regular file (a FIFO)", 0, 4},
+        {"a header line over 1 MiB", "CRUISE.hdr", header(2) + std::string(2 << 20, ' '), "line 3 is longer than", 2, 5},
+        {"cast file is a folder", "CRUISEd003.PRE", folder, "is not a regular file (a folder)", 2, 5},
+        {"cast file is a FIFO", "CRUISEd003.PRE", fifo, "is not a regular file (a FIFO)", 2, 5},
         {"scan cut short by the end of the file", "CRUISEd003.PRE", kTwoScans + " 3 19.1 31.7\n",
          "scan 3 is cut short by the end of the file (3 of 6 values)", 2, 5},
         {"nan, after blank lines", "CRUISEd003.PRE", third_scan("\r\n\r\nnan"), "line 5: \"nan\" is not a number", 2, 5},
-        {"two signs", "CRUISEd003.PRE", third_scan("+-3"), "\"+-3\" is not a number", 2, 5},
+        {"a long bad item, quoted short", "CRUISEd003.PRE", third_scan("\x7f" + std::string(5000, '9')),
+         "line 3: \"\\x7F" + std::string(63, '9') + "\"... is not a number", 2, 5},
+        {"a line of zeros over 1 MiB", "CRUISEd003.PRE", kTwoScans + std::string(3 << 20, '\0'),
+         "line 3 is longer than 1048576 characters", 2, 5},
         {"first line of four values", "CRUISEd001.PRE", " 2.0 20.5 31.6 0.37\n",
          "its first line holds 4 values; a cast file holds 5 or 6 to a scan", 0, 4},
         {"first line between tabs and commas reads as one value", "CRUISEd001.PRE", "2.0\t20.5\t31.6,0.37,3.86,245\n",
          "its first line holds 1 value;", 0, 4},
         {"cast one holds no scans", "CRUISEd001.PRE", "\r\n  \r\n", "holds no scans", 0, 4},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Cruise c;
         for (int i = 1; i <= 4; ++i) c.cast("00" + std::to_string(i), kTwoScans);
         c.folder.write("CRUISE.hdr", header(4));
-        std::filesystem::remove(c.folder.path(row.file));
+        const std::string path = c.folder.path(row.file);
+        std::filesystem::remove(path);
         if (row.text == folder)
-            std::filesystem::create_directory(c.folder.path(row.file));
-        else if (row.text != no_file)
+            std::filesystem::create_directory(path);
+        else if (row.text == fifo)
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        else
             c.folder.write(row.file, row.text);
         const LoadResult r = read_sb911(c.d, c.folder.path("CRUISE.hdr"));
-        EXPECT_TRUE(r.stopped);
-        ASSERT_EQ(r.issues.size(), 1u);
-        EXPECT_EQ(r.issues[0].file, c.folder.path(row.file));
+        ASSERT_EQ(std::tuple(r.stopped, r.issues.size(), c.d.ncast, c.d.ncol), std::tuple(true, 1u, row.ncast, row.ncol));
+        EXPECT_EQ(r.issues[0].file, path);
         EXPECT_NE(r.issues[0].what.find(row.what), std::string::npos) << r.issues[0].what;
-        EXPECT_EQ(std::tuple(c.d.ncast, c.d.ncol), std::tuple(row.ncast, row.ncol));
         for (int i = 1; i <= 4; ++i) {
-            const auto cast = std::tuple(c.d.castno[i], c.d.npts[i], c.d.castdat(i, 1, kDepth));
-            if (i <= row.ncast)
-                EXPECT_EQ(cast, std::tuple("00" + std::to_string(i), 2, 1)) << i;
-            else
-                EXPECT_EQ(cast, std::tuple("old", 3, -i)) << i;
+            const auto want = i <= row.ncast ? std::tuple("00" + std::to_string(i), 2, 1.0)
+                                             : std::tuple(std::string("old"), 3, double(-i));
+            EXPECT_EQ(std::tuple(c.d.castno[i], c.d.npts[i], c.d.castdat(i, 1, kDepth).value()), want) << i;
         }
     }
 }

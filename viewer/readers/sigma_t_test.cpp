@@ -9,11 +9,7 @@ namespace {
 // Check values: the sigma-t check table of Knudsen's formula as the viewer
 // uses it, six decimals.
 TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
-    struct Row {
-        const char* name;
-        double t, s, expected;
-    };
-    const Row rows[] = {
+    const struct { const char* name; double t, s, expected; } rows[] = {
         {"two unset cells: sigma0 alone", 0, 0, -0.093446},
         {"freezing-point fresh temperature, ocean salinity", 0, 35, 28.126349},
         {"temperate ocean", 10, 35, 26.971168},
@@ -23,7 +19,7 @@ TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
         {"cold shelf", 4, 32.5, 25.822980},
         {"mid shelf", 15, 33, 24.452386},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_NEAR(sigmat(row.t, row.s), row.expected, 5e-7);
     }

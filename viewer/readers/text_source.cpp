@@ -46,7 +46,13 @@ bool TextSource::open(const std::string& path, std::string& why) {
     // O_NONBLOCK: opening a FIFO with no writer must not hang before fstat can refuse it.
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd_ < 0) {
-        why = "cannot be opened: " + error_text(errno);
+        const int code = errno;
+        struct stat st {};
+        // A socket cannot be opened at all (ENXIO); say what it is rather than why open failed.
+        if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+            why = std::string("is not a regular file (") + file_kind(st.st_mode) + ")";
+        else
+            why = "cannot be opened: " + error_text(code);
         fail(why);
         return false;
     }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -11,38 +10,26 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
-#include <utility>
 
 namespace {
 
-// Runs a poppler tool; its standard output, or "" when it failed.
-std::string run(const QString& program, const QStringList& args) {
+// Runs a poppler tool with `pdf` before the other arguments; its standard output, or "" when it failed.
+std::string run(const QString& program, const std::string& pdf, QStringList args) {
     QProcess p;
-    p.start(program, args);
+    p.start(program, QStringList{QString::fromStdString(pdf)} << args);
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return {};
     return p.readAllStandardOutput().toStdString();
 }
 
-bool has_text(const std::string& pdf, const std::string& text, int page = 1) {
-    const QString n = QString::number(page);
-    return run("pdftotext", {"-f", n, "-l", n, QString::fromStdString(pdf), "-"}).find(text) != std::string::npos;
-}
-
-// What pdfinfo says of the file ("Pages: 3", "Page size: 595 x 842 pts"), blanks collapsed.
-std::string info(const std::string& pdf) {
-    return std::regex_replace(run("pdfinfo", {QString::fromStdString(pdf)}), std::regex(" +"), " ");
-}
-
-// The page rendered in grey at `dpi`, and the bounding box of its pixels darker than `threshold`.
+// The first page in grey at `dpi` dots per inch.
 QImage render(const std::string& pdf, int dpi) {
-    const QString prefix = QString::fromStdString(pdf) + "-render";
-    run("pdftoppm", {"-gray", "-singlefile", "-r", QString::number(dpi), QString::fromStdString(pdf), prefix});
-    return QImage(prefix + ".pgm").convertToFormat(QImage::Format_Grayscale8);
+    run("pdftoppm", pdf, {"-gray", "-singlefile", "-r", QString::number(dpi), QString::fromStdString(pdf)});
+    return QImage(QString::fromStdString(pdf) + ".pgm").convertToFormat(QImage::Format_Grayscale8);
 }
 
+// The bounding box of the pixels darker than `threshold`.
 QRect dark_box(const QImage& img, int threshold) {
     QRect box;
     for (int y = 0; y < img.height(); ++y)
@@ -64,47 +51,35 @@ protected:
 TEST_F(PdfSurfaceTest, EachJobReplacesTheFileWithItsPagesAtEndDoc) {
     const std::string out = path("report.pdf");
     std::ofstream(out) << "an older report";
-    {
-        PdfSurface unfinished(out);
-        unfinished.Line(0, 0, 1, 1);
-        unfinished.NewPage();
-    }
-    std::ifstream older(out);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(older), {}), "an older report");
-    PdfSurface s(out, QPageSize(QPageSize::Letter));
+    PdfSurface(out).Line(0, 0, 1, 1);  // dropped unfinished
+    std::string older;
+    EXPECT_TRUE(std::getline(std::ifstream(out), older) && older == "an older report");
+    PdfSurface s(out);
     s.Print("Cast Positions");
     s.NewPage();
     s.Print("Cast #:      002");
     s.NewPage();
-    EXPECT_FALSE(s.job_ok()) << "no job has ended yet";
     s.EndDoc();
     ASSERT_TRUE(s.job_ok());
-    EXPECT_NE(info(out).find("Pages: 3\n"), std::string::npos);
-    EXPECT_NE(info(out).find("612 x 792 pts"), std::string::npos);
-    EXPECT_TRUE(has_text(out, "Cast Positions", 1) && has_text(out, "002", 2));
-    EXPECT_FALSE(has_text(out, "Cast", 3));
+    const std::string pages = run("pdftotext", out, {"-"});
+    EXPECT_TRUE(std::regex_match(pages, std::regex("Cast Positions\\s*\f[^\f]*002\\s*\f\\s*\f"))) << pages;
     s.Line(0, 0, 1, 1);
     EXPECT_FALSE(s.job_ok()) << "the second job is still open";
     s.EndDoc();
-    EXPECT_NE(info(out).find("Pages: 1\n"), std::string::npos);
-    EXPECT_FALSE(has_text(out, "Cast"));
+    EXPECT_TRUE(std::regex_match(run("pdftotext", out, {"-"}), std::regex("\\s*\f")));
     EXPECT_EQ(files(), QStringList{"report.pdf"});
 }
 
 TEST_F(PdfSurfaceTest, AFileThatCannotBeWrittenIsReportedNotThrown) {
     std::ofstream(path("plain-file")) << "x";
-    const std::string targets[] = {path("no-such-folder/report.pdf"), path("plain-file/report.pdf"),
-                                   dir_.path().toStdString(), ""};
-    for (const std::string& target : targets) {
+    for (const std::string& target : {path("no-such-folder/a.pdf"), path("plain-file/a.pdf"), path("."), std::string()}) {
         SCOPED_TRACE(target);
         PdfSurface s(target);
-        s.Line(0, 0, 1, 1);
         s.Print("text");
         EXPECT_NO_THROW(s.EndDoc());
         std::string why;
         EXPECT_FALSE(s.job_ok(&why));
-        EXPECT_FALSE(why.empty());
-        EXPECT_NE(why.find(target), std::string::npos) << why;
+        EXPECT_TRUE(!why.empty() && why.find(target) != std::string::npos) << why;
     }
     EXPECT_EQ(files(), QStringList{"plain-file"});
 }
@@ -118,25 +93,20 @@ TEST_F(PdfSurfaceTest, ScaleCoversThePrintableAreaAndClipsFarOutside) {
     s.Scale(72, 44, 64.5, 36.6);
     s.LineBox(72, 44, 64.5, 36.6);
     s.FillStyle(kFillSolid);
-    s.Circle(70.125, 42.52, 0.075);  // a quarter across, a fifth down
+    s.Circle(70.125, 42.52, 0.075);   // a quarter across, a fifth down
     s.Line(68, 39.56, 1e300, 39.56);  // from the middle far out west, 0.6 down
     s.Circle(68, 40, 1e300);
-    s.CurrentX(-1e300), s.CurrentY(40);
-    s.Print("far");
+    s.CurrentX(-1e300), s.CurrentY(40), s.Print("far");
     s.EndDoc();
-    ASSERT_TRUE(s.job_ok());
-    const QImage img = render(out, 72);
-    ASSERT_FALSE(img.isNull());
-    // A4 at 72 dpi: one pixel per point; 10 mm margins are 28.35 points.
+    const QImage img = render(out, 72);  // one pixel per point
+    // 10 mm margins are 28.35 points.
     const double margin = 28.35, w = 595.28 - 2 * margin, h = 841.89 - 2 * margin;
     const QRect frame = dark_box(img, 220);
-    for (auto [edge, want] : {std::pair{frame.left(), margin}, {frame.top(), margin}, {frame.right(), margin + w},
-                              {frame.bottom(), margin + h}})
-        EXPECT_NEAR(edge, want, 1.5);
+    EXPECT_LE((QPointF(frame.topLeft()) - QPointF(margin, margin)).manhattanLength(), 2.5);
+    EXPECT_LE((QPointF(frame.bottomRight()) - QPointF(margin + w, margin + h)).manhattanLength(), 2.5);
     // The dot: the darkest pixels away from the frame, above the far line.
-    const QPoint dot = dark_box(img.copy(40, 40, img.width() - 80, 300), 64).center();
-    EXPECT_NEAR(dot.x() + 40, margin + 0.25 * w, 2);
-    EXPECT_NEAR(dot.y() + 40, margin + 0.2 * h, 2);
+    const QPointF dot = QRectF(dark_box(img.copy(40, 40, img.width() - 80, 300), 64)).center() + QPointF(40, 40);
+    EXPECT_LE((dot - QPointF(margin + 0.25 * w, margin + 0.2 * h)).manhattanLength(), 3);
     EXPECT_FALSE(dark_box(img.copy(50, int(margin + 0.6 * h) - 2, 10, 5), 240).isEmpty()) << "the far line";
 }
 
@@ -145,16 +115,16 @@ TEST_F(PdfSurfaceTest, ScaleCoversThePrintableAreaAndClipsFarOutside) {
 // page looks the same whether joined segments are stroked as one path or each
 // alone (an empty Print between them ends the path), and the file is smaller.
 TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
-    struct Row {
-        const char* name;
-        int style, min_runs, max_runs;  // separate marks along the straight curve
-    };
+    struct Row { const char* name; int style, min_runs, max_runs; };  // marks along the straight curve
     const Row rows[] = {{"solid", kDrawSolid, 1, 1}, {"dash", kDrawDash, 40, 80},
                         {"dot", kDrawDot, 120, 240}, {"dash-dot", kDrawDashDot, 70, 130}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        QImage img[2];
+        qint64 size[2];
         for (int alone = 0; alone < 2; ++alone) {
-            PdfSurface s(path(alone ? "alone.pdf" : "joined.pdf"), QPageSize(QPageSize::A4));
+            const std::string out = path(alone ? "alone.pdf" : "joined.pdf");
+            PdfSurface s(out, QPageSize(QPageSize::A4));
             s.Scale(0, 0, 100, 100);
             s.DrawStyle(row.style);
             const auto line = [&](double x1, double y1, double x2, double y2) {
@@ -163,8 +133,7 @@ TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
             };
             line(0, 50, 0, 50);
             for (int i = 0; i < 400; ++i) line(i * 0.25, 50, (i + 1) * 0.25, 50);
-            // A zig-zag with gaps, turning white and back every 50 samples,
-            // changing style once, ending far out.
+            // A zig-zag with gaps, turning white and back, changing style once, ending far out.
             const auto x = [](int j) { return 20 + (j % 17) * 2.0; };
             for (int j = 1; j <= 400; ++j) {
                 if (j % 50 == 0) s.ForeColor(j % 100 ? rgb(255, 255, 255) : 0);
@@ -172,28 +141,24 @@ TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
                 if (j % 100 > 1) line(x(j - 1), 55 + j * 0.1, x(j), 55.1 + j * 0.1);
             }
             line(x(400), 95, 1e300, 95);
-            s.CurrentX(10), s.CurrentY(20);
-            s.Print("   Depth    Temp");
             s.EndDoc();
+            img[alone] = render(out, 150);
+            size[alone] = QFileInfo(QString::fromStdString(out)).size();
         }
-        const auto text = [&](const char* name) { return run("pdftotext", {"-layout", dir_.filePath(name), "-"}); };
-        EXPECT_EQ(text("joined.pdf"), text("alone.pdf"));
-        EXPECT_LT(QFileInfo(dir_.filePath("joined.pdf")).size(), QFileInfo(dir_.filePath("alone.pdf")).size() * 9 / 10);
-        const QImage joined = render(path("joined.pdf"), 150), alone = render(path("alone.pdf"), 150);
-        ASSERT_EQ(joined.size(), alone.size());
-        int differ = 0;
-        for (int y = 0; y < joined.height(); ++y)
-            for (int x = 0; x < joined.width(); ++x)
-                differ += std::abs(joined.constScanLine(y)[x] - alone.constScanLine(y)[x]) > 160;
+        EXPECT_LT(size[0], size[1] * 9 / 10);
+        ASSERT_EQ(img[0].size(), img[1].size());
+        int differ = 0, runs = 0;
+        for (int y = 0; y < img[0].height(); ++y)
+            for (int x = 0; x < img[0].width(); ++x)
+                differ += std::abs(img[0].constScanLine(y)[x] - img[1].constScanLine(y)[x]) > 160;
         EXPECT_LE(differ, 10) << "pixels far apart; antialiasing at the joins shifts a few a little";
-        const int mid = int(std::lround(joined.height() / 2.0));
-        int runs = 0;
-        bool inside = false;
-        for (int x = 0; x < joined.width(); ++x) {
+        // Marks on the straight curve: where the darkest of the rows about it turns dark.
+        const int mid = int(std::lround(img[0].height() / 2.0));
+        for (int x = 0, was = 0; x < img[0].width(); ++x) {
             int darkest = 255;
-            for (int y = mid - 3; y <= mid + 3; ++y) darkest = std::min(darkest, int(joined.constScanLine(y)[x]));
-            runs += darkest < 230 && !inside;
-            inside = darkest < 230;
+            for (int y = mid - 3; y <= mid + 3; ++y) darkest = std::min(darkest, int(img[0].constScanLine(y)[x]));
+            runs += darkest < 230 && !was;
+            was = darkest < 230;
         }
         EXPECT_GE(runs, row.min_runs);
         EXPECT_LE(runs, row.max_runs);
