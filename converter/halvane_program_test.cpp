@@ -132,8 +132,6 @@ TEST(Halvane, RunsAndHowTheyEnd)
          "", bay_s3r.substr(72)},
         {"lone CR line ends everywhere", "cr.nod\rcr.ele\rcr.bat\r5\rUNIZ\rcr.lst\rbay.s3r\rB\r", 0,
          " 3 x 3 real 3-D sigmat values loaded from cr.lst\n", "", bay_s3r.substr(72)},
-        {"malformed nnv", files + "five\n", 2, "",
-         answer + "\"Enter nnv\": malformed number \"five\" where an integer was expected\n", ""},
         {"end of input at the mesh title", files + "5\nUNIZ\nbay.lst\nbay.s3r\n", 2, "",
          answer + "\"Enter the name of the mesh\": end of input while the answer was awaited\n", ""},
         {"output folder missing", files + "5\nUNIZ\nbay.lst\nno/bay.s3r\nB\n", 2, "",

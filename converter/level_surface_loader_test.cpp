@@ -26,7 +26,6 @@ TEST(Loadlst, CountsAndBadFiles)
         {"too many nodes and surfaces", levels(60), 9,
          " The number of nodes is to large for current parameters.\n   => Increase NNDIM to at least 9\n" + surfaces +
              "   => Increase nlevels to at least 60\nstop"},
-        {"empty file", "", 1, "\"s.lst\": end of file while reading header line 1"},
         {"no count", "a\nb\n\n", 1, "\"s.lst\", line 3: end of file while reading the number of level surfaces"},
         {"no surfaces", "a\nb\n0\n", 1, "\"s.lst\", line 3: the number of level surfaces is 0; at least 1 is needed"},
         {"negative count", "a\nb\n-2\n-1 0\n", 1, "\"s.lst\", line 3: the number of level surfaces is -2; at least 1 is needed"},
