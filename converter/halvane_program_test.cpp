@@ -1,5 +1,4 @@
-// Runs the built halvane program the way a script does, `halvane < answers`,
-// in a temporary folder, and checks its exit status, its output and its file.
+// Runs halvane as a script does, `halvane < answers`, in a temporary folder.
 
 #include "test_folder.h"
 
@@ -15,9 +14,8 @@
 namespace halvane {
 namespace {
 
-// A three-node bay (depths 100, 120 and 40; surfaces at -100, -50 and 0), the
-// same with lone CR line ends, bad mesh files, and meshes that fill the tables
-// or have no nodes. Bad .lst files: level_surface_loader_test.cpp.
+// A three-node bay (depths 100, 120, 40; surfaces at -100, -50, 0), the same with lone CR line ends, bad
+// mesh files, and meshes that fill the tables or have no nodes. Bad .lst files: level_surface_loader_test.cpp.
 struct Bay {
     Bay()
     {
@@ -32,7 +30,6 @@ struct Bay {
             std::replace(text.begin(), text.end(), '\n', '\r');
             folder.write(std::string("cr.") + kind, text);
         }
-        folder.write("bad.bat", "101 100.0\n102 1O0\n");
         folder.write("short.bat", "101 100.0\n\n");
         folder.write("bad.ele", "1 1 2 3\n\n2 1 2 3.5\n");
         std::string nodes, elements, values;
@@ -52,7 +49,7 @@ struct Bay {
     {
         if (!answers.empty()) folder.write(answers_file, answers);
         const std::string command =
-            "cd '" + folder.root().string() + "' && '" HALVANE_EXE "' < " + answers_file + " > out.txt 2> err.txt";
+            "cd '" + folder.root() + "' && '" HALVANE_EXE "' < " + answers_file + " > out.txt 2> err.txt";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read("out.txt"), folder.read("err.txt")};
     }
@@ -103,13 +100,13 @@ TEST(Halvane, RunsAndHowTheyEnd)
              " Enter the name of the level surface sigmat .lst file\n 3 x 3 real 3-D sigmat values loaded from bay.lst\n" +
              output + " .s3r file\n Enter the name of the mesh\n",
          "", bay_s3r},
-        {"sine grid, after answers that are no option", files + "5\n SINEZ\nSINE\nSinez\nSINEZ now\nsinez\n" + tail, 0,
+        {"sine grid, after answers that are no option; the answer is cut to 72",
+         files + "5\n SINEZ\nSINE\nSinez\nSINEZ now\nSINEZ" + std::string(67, ' ') + "cut\n" + tail, 0,
          grid + grid + grid + grid + grid + " Enter the name of the level", "", sine},
-        {"answer cut to 72", files + "5\nSINEZ" + std::string(67, ' ') + "cut\n" + tail, 0, "", "", sine},
-        {"nnv asked again until 1 to 30", files + "0\n31\n1\nuniz\n" + tail, 0,
+        {"nnv asked again until 1 to 30", files + "0\n31\n1\nsinez\n" + tail, 0,
          again + again + " Enter nnv\n Enter grid", "",
          " 1\n    1   0.0000E+00  0.2400E+02\n    2   0.0000E+00  0.2500E+02\n    3   0.0000E+00  0.2400E+02\n"},
-        {"no nodes, 30 levels, a long title", "none.nod\nbay.ele\nnone.nod\n30\nUNIZ\nbay.lst\nbay.s3r\n" + title,
+        {"no nodes, 30 levels, a long title", "none.nod\nbay.ele\nnone.nod\n30\nuniz\nbay.lst\nbay.s3r\n" + title,
          0, "", "", title.substr(0, 72) + "\n nodal values of sigt:  i,z,sigt\n 30\n"},
         {"exactly 7001 nodes and too many elements go on", "full.nod\nbig.ele\nbig.bat\n", 2,
          "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from full.nod\n"
@@ -124,8 +121,6 @@ TEST(Halvane, RunsAndHowTheyEnd)
          " 7001 nodal bathymetries read from big.bat\n 1 elements read from bay.ele\n", "", ""},
         {"missing files: .bat opened before .ele", "bay.nod\nmissing.ele\nmissing.bat\n", 2, "",
          "halvane: cannot open \"missing.bat\": no such file\n", ""},
-        {"malformed depth", "bay.nod\nbay.ele\nbad.bat\n", 2, "",
-         "halvane: \"bad.bat\", line 2: malformed number \"1O0\" where a real was expected\n", ""},
         {"fewer depths than nodes", "bay.nod\nbay.ele\nshort.bat\n", 2, "",
          "halvane: \"short.bat\": end of file where the depth of node 2 was expected; the .nod file has more nodes "
          "than this file has depths\n", ""},
@@ -137,8 +132,6 @@ TEST(Halvane, RunsAndHowTheyEnd)
          "", bay_s3r.substr(72)},
         {"lone CR line ends everywhere", "cr.nod\rcr.ele\rcr.bat\r5\rUNIZ\rcr.lst\rbay.s3r\rB\r", 0,
          " 3 x 3 real 3-D sigmat values loaded from cr.lst\n", "", bay_s3r.substr(72)},
-        {"malformed nnv", files + "five\n", 2, "",
-         answer + "\"Enter nnv\": malformed number \"five\" where an integer was expected\n", ""},
         {"end of input at the mesh title", files + "5\nUNIZ\nbay.lst\nbay.s3r\n", 2, "",
          answer + "\"Enter the name of the mesh\": end of input while the answer was awaited\n", ""},
         {"output folder missing", files + "5\nUNIZ\nbay.lst\nno/bay.s3r\nB\n", 2, "",

@@ -15,21 +15,18 @@ namespace halvane::testing {
 
 class TestFolder {
 public:
-    TestFolder()
+    TestFolder() : root_((std::filesystem::temp_directory_path() / "halvane-test-XXXXXX").string())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "halvane-test-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-        root_ = pattern;
+        if (!mkdtemp(root_.data())) throw std::runtime_error("cannot create a temporary folder");
     }
     ~TestFolder() { std::error_code ec; std::filesystem::remove_all(root_, ec); }
 
-    std::string path(std::string_view name) const { return (root_ / name).string(); }
-    const std::filesystem::path& root() const { return root_; }
-
+    std::string path(std::string_view name) const { return root_ + "/" + std::string(name); }
+    const std::string& root() const { return root_; }
     // Writes `content` byte for byte and returns the file's path.
     std::string write(std::string_view name, std::string_view content) const
     {
-        std::ofstream(path(name), std::ios::binary).write(content.data(), std::streamsize(content.size()));
+        std::ofstream(path(name), std::ios::binary) << content;
         return path(name);
     }
     // The file's bytes; empty when there is no such file.
@@ -41,7 +38,14 @@ public:
     }
 
 private:
-    std::filesystem::path root_;
+    std::string root_;
 };
+
+// The message of the exception of type E that `f` throws, or "no error".
+template <class E, class F> std::string error_of(F f)
+{
+    try { f(); } catch (const E& e) { return e.what(); }
+    return "no error";
+}
 
 }  // namespace halvane::testing
