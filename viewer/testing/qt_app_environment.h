@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// One Qt application object (QGuiApplication or QApplication) for every test
-// of a test program, on the offscreen platform unless another is set, and gone
-// before the program exits. Register it once per program:
-//   const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment<QGuiApplication>);
+// One Qt application (QGuiApplication or QApplication) for every test of a
+// test program, on the offscreen platform unless another is set. Register it
+// once: ::testing::AddGlobalTestEnvironment(new QtAppEnvironment<QGuiApplication>).
 template <typename App>
 class QtAppEnvironment : public ::testing::Environment {
 public:
@@ -19,7 +18,6 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[8] = "test";
-    char* argv_[2] = {name_, nullptr};
+    char name_[5] = "test", *argv_[2] = {name_, nullptr};
     std::unique_ptr<App> app_;
 };
