@@ -99,7 +99,7 @@ TEST(CnvReader, ColumnsBadFlagsDowncastBinsAndFailures) {
         const std::string path = folder.write(good ? "a.cnv" : "bb.cnv", row.text);
         const LoadResult r = read_cnv(d, {three, path, one});
         ASSERT_EQ(std::tuple(r.stopped, r.ncast, r.issues.size()), std::tuple(!good, good ? 3 : 1, good ? 0u : 1u));
-        if (!good) EXPECT_EQ(r.issues[0].file + ": " + r.issues[0].what, path + ": " + row.why);
+        for (const LoadIssue& issue : r.issues) EXPECT_EQ(issue.file + ": " + issue.what, path + ": " + row.why);
         std::vector<Bin> got;
         for (int j = 1; good && j <= d.npts[1]; ++j) {
             Bin b;
