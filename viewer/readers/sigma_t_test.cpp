@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
 // Check values: the sigma-t check table of Knudsen's formula as the viewer
@@ -18,8 +16,6 @@ TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
         SCOPED_TRACE(row.name);
         EXPECT_NEAR(sigmat(row.t, row.s), row.expected, 5e-7);
     }
-    // The pure-water quotient's zero denominator.
-    EXPECT_FALSE(std::isfinite(sigmat(-67.26, 35)));
 }
 
 }  // namespace
