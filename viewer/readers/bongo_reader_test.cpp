@@ -40,56 +40,38 @@ struct Tows {
     BongoResult load(const std::string& header) { return read_bongo(d, folder.write("header.dat", header)); }
 };
 
-// Tows with cast numbers of one to three digits, blank lines between;
-// casts 1 to 50 and ncol stay as they were.
-TEST(ReadBongo, HeaderFieldsAndThreeDigitCastNumbers) {
-    const std::string numbers[][2] = {{"7  ", "007"}, {"42 ", "042"}, {"100", "100"}};
-    Tows t;
-    std::string header;
-    for (const auto& [field, castno] : numbers) {
-        header += record(field) + " \t\r\n";
-        t.tow(castno, recording({1, 2, 1}));
-    }
-    const BongoResult r = t.load(header);
-    ASSERT_TRUE(r.issues.empty()) << r.issues[0].file << ": " << r.issues[0].what;
-    const CruiseData& d = t.d;
-    EXPECT_EQ(std::tuple(d.ncast, d.ncol), std::tuple(53, 5));
-    for (int c = 1; c <= 50; ++c)
-        EXPECT_EQ(std::tuple(d.castno[c], d.year[c], d.castdat(c, 1, kTrans)), std::tuple("old", 18, 1)) << c;
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(std::tuple(d.castno[51 + i], d.castfile[51 + i]),
-                  std::tuple(numbers[i][1], t.folder.path("SBE" + numbers[i][1] + ".asc")));
-    EXPECT_EQ(std::tuple(d.stdsta[51], d.month[51], d.day[51], d.hour[51], d.botdep[51]),
-              std::tuple("B01", 7, 21, 13.5, 60));
-    EXPECT_EQ(std::tuple(d.latdeg[51], d.latmin[51], d.lat[51], d.londeg[51], d.lonmin[51], d.lon[51]),
-              std::tuple(40, 52.5, 40.875, 70, 53.1, 70 + 53.1 / 60));
-}
-
 // Scans j down to the first deepest one, k, are stored, the last recorded
 // first, with no fluorescence, transmission or year of the earlier load. Of a
-// recording longer than 500 scans only the first 500 count.
+// recording longer than 500 scans only the first 500 count. Cast numbers of one
+// to three digits name the file; casts 1 to 50 and ncol stay as they were.
 TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
     std::vector<double> long_tow;  // 749 scans, deepest at 450
     for (int s = 1; s <= 450; ++s) long_tow.push_back(s);
     for (int s = 449; s >= 151; --s) long_tow.push_back(s);
-    const struct { const char* name; std::vector<double> depths; int k, npts; } rows[] = {
-        {"down and up", {1, 2, 3, 4, 5, 4, 3, 2, 1}, 5, 5},
-        {"down only", {1, 2, 3, 4}, 4, 1},
-        {"equal depths at the turn", {1, 2, 3, 3, 2, 1}, 3, 4},
-        {"empty", {}, 0, 0},
-        {"more than 500 scans", long_tow, 450, 51},
+    const struct { const char* name; std::string no, castno; std::vector<double> depths; int k, npts; } rows[] = {
+        {"down and up", "7  ", "007", {1, 2, 3, 4, 5, 4, 3, 2, 1}, 5, 5},
+        {"down only", "42 ", "042", {1, 2, 3, 4}, 4, 1},
+        {"equal depths at the turn", "100", "100", {1, 2, 3, 3, 2, 1}, 3, 4},
+        {"empty", "7  ", "007", {}, 0, 0},
+        {"more than 500 scans", "7  ", "007", long_tow, 450, 51},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Tows t;
-        t.tow("007", recording(row.depths));
-        const BongoResult r = t.load(record("7  "));
+        t.tow(row.castno, recording(row.depths));
+        const BongoResult r = t.load(" \t\r\n" + record(row.no) + "\r\n");
         const int j = std::min(static_cast<int>(row.depths.size()), 500);
         ASSERT_EQ(r.issues.size(), j < int(row.depths.size()) ? 1u : 0u);
         for (const LoadIssue& issue : r.issues) EXPECT_EQ(issue.what, "holds more than 500 scans; the first 500 were kept");
         ASSERT_EQ(r.tows.size(), 1u);
         EXPECT_EQ(std::tuple(r.tows[0].j, r.tows[0].k, r.tows[0].m, t.d.npts[51]), std::tuple(j, row.k, row.npts, row.npts));
-        EXPECT_FALSE(t.d.year[51].is_set());
+        const CruiseData& d = t.d;
+        EXPECT_EQ(std::tuple(d.ncast, d.ncol, d.castno[50], d.castdat(50, 1, kTrans), d.castno[51], d.castfile[51]),
+                  std::tuple(51, 5, "old", 1, row.castno, t.folder.path("SBE" + row.castno + ".asc")));
+        EXPECT_EQ(std::tuple(d.stdsta[51], d.month[51], d.day[51], d.hour[51], d.botdep[51], d.year[51].is_set()),
+                  std::tuple("B01", 7, 21, 13.5, 60, false));
+        EXPECT_EQ(std::tuple(d.latdeg[51], d.latmin[51], d.lat[51], d.londeg[51], d.lonmin[51], d.lon[51]),
+                  std::tuple(40, 52.5, 40.875, 70, 53.1, 70 + 53.1 / 60));
         for (int n = 1; n <= row.npts; ++n) {
             const double z = row.depths[static_cast<std::size_t>(j - n)];
             EXPECT_EQ(t.d.castdat(51, n, kDepth), z);
@@ -100,29 +82,17 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
     }
 }
 
-// A failure stops the load: the tows read whole stay, the failed one keeps
-// what the earlier load left.
-TEST(ReadBongo, FailuresStopTheLoadKeepingTheWholeTows) {
-    std::string full;  // 151 tows
+// Past 150 tows the load stops, keeping the first 150 as casts 51 to 200.
+TEST(ReadBongo, StopsAfter150Tows) {
+    Tows t;
+    t.tow("007", recording({1, 2, 3, 2}));
+    std::string full;
     for (int i = 0; i < 151; ++i) full += record("7  ");
-    const struct { const char* name; std::string file, text, what; int ncast; } rows[] = {
-        {"recording cannot be opened", "SBE008.asc", "", "cannot be opened: No such file or directory", 51},
-        {"scan cut short", "SBE008.asc", " 1 20 31 1\r\n 2.5 19\r\n",
-         "scan 2 is cut short by the end of the file (2 of 4 values)", 51},
-        {"a 151st tow", "header.dat", full, "lists more than 150 tows; the first 150 were loaded (casts 51 to 200)", 200},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Tows t;
-        t.tow("007", recording({1, 2, 3, 2}));
-        t.folder.write("header.dat", record("7  ") + record("8  ") + record("7  "));
-        if (!row.text.empty()) t.folder.write(row.file, row.text);
-        const BongoResult r = read_bongo(t.d, t.folder.path("header.dat"));
-        ASSERT_EQ(std::tuple(r.stopped, r.issues.size(), r.tows.size()), std::tuple(true, 1u, std::size_t(row.ncast - 50)));
-        EXPECT_EQ(std::tuple(r.issues[0].file, r.issues[0].what), std::tuple(t.folder.path(row.file), row.what));
-        EXPECT_EQ(std::tuple(t.d.ncast, t.d.npts[51], t.d.castno[52]),
-                  std::tuple(row.ncast, 2, row.ncast > 51 ? "007" : "old"));
-    }
+    const BongoResult r = t.load(full);
+    ASSERT_EQ(std::tuple(r.stopped, r.issues.size(), r.tows.size()), std::tuple(true, 1u, std::size_t(150)));
+    EXPECT_EQ(std::tuple(r.issues[0].file, r.issues[0].what),
+              std::tuple(t.folder.path("header.dat"), "lists more than 150 tows; the first 150 were loaded (casts 51 to 200)"));
+    EXPECT_EQ(std::tuple(t.d.ncast, t.d.npts[200], t.d.castno[200]), std::tuple(200, 2, "007"));
 }
 
 }  // namespace

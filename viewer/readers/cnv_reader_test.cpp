@@ -60,34 +60,48 @@ TEST(CnvReader, HeaderForms) {
     }
 }
 
-// Columns by name, bad flags, the downcast and the depth bins: each row is
-// one file; the result is the cast's stored (depth, temperature, salinity,
-// fluorescence, transmission) bins, an unset cell as -999.
-TEST(CnvReader, ColumnsBadFlagsDowncastAndBins) {
+// Columns by name, bad flags, the downcast, the depth bins and the faults
+// that stop a load. A good row is cast 1 of three; its result is the stored
+// (depth, temperature, salinity, fluorescence, transmission) bins, an unset
+// cell as -999. A bad row is cast 2: the load stops there, keeping cast 1.
+TEST(CnvReader, ColumnsBadFlagsDowncastBinsAndFailures) {
     ScratchFolder folder;
+    const std::string one = folder.write("b.cnv", cnv("", kDts, "1 10 35\n"));
+    const std::string three = folder.write("c.cnv", cnv("", kDts, "1 10 35\n"));
     const double nan = -999, p1000 = std::round(unesco_depth(1000, 45));
     using Bin = std::array<double, 5>;
     const std::string bad = "-9.990e-29";
-    const struct { const char* name; std::vector<std::string> names; std::string scans; std::vector<Bin> bins; double ncol; } rows[] = {
+    const struct { const char* name; std::string text; std::vector<Bin> bins; double ncol; std::string why; } rows[] = {
         {"first name of each list; fluorescence and transmission by file order",
-         {"prDM", "depFM", "depSM", "t068C", "t090C", "sal11", "sal00", "flag", "flECO-AFL", "wetStar", "CStarTr0", "xmiss"},
-         "9 8 2 0 10 0 35 0 0.5 9 80 9\n", {Bin{2, 10, 35, 0.5, 80}}, 5},
-        {"pressure as depth at 45 degrees", {"prDM", "t090C", "sal00", "wetStar"}, "1000\t4\t35\t1\n",
-         {Bin{p1000, 4, 35, 1, nan}}, 4},
-        {"bad flags", {"depSM", "t090C", "sal00", "flC", "xmiss"},
-         bad + " 9 30 1 1\n2 " + bad + " 30 1 1\n2 9 " + bad + " 1 1\n2 10 35 " + bad + " " + bad + "\n",
-         {Bin{2, 10, 35, nan, nan}}, 5},
-        {"soak, heave, then the upcast left out", kDts, "2 10 30\n1 11 31\n3 1 1\n2.6 3 3\n\n4 8 8\n4 0 0\n0.6 0 0\n",
-         {Bin{1, 11, 31, nan, nan}, Bin{2, 10, 30, nan, nan}, Bin{3, 2, 2, nan, nan}, Bin{4, 8, 8, nan, nan}}, 4},
-        {"bins at 0.5 and -0.5", kDts, "-0.51 1 1\n-0.5 2 2\n0.49 4 4\n0.5 3 3\n",
-         {Bin{-1, 1, 1, nan, nan}, Bin{0, 3, 3, nan, nan}, Bin{1, 3, 3, nan, nan}}, 4},
+         cnv("", {"prDM", "depFM", "depSM", "t068C", "t090C", "sal11", "sal00", "flag", "flECO-AFL", "wetStar", "CStarTr0", "xmiss"},
+             "9 8 2 0 10 0 35 0 0.5 9 80 9\n"), {Bin{2, 10, 35, 0.5, 80}}, 5, ""},
+        {"pressure as depth at 45 degrees", cnv("", {"prDM", "t090C", "sal00", "wetStar"}, "1000\t4\t35\t1\n"),
+         {Bin{p1000, 4, 35, 1, nan}}, 4, ""},
+        {"bad flags", cnv("", {"depSM", "t090C", "sal00", "flC", "xmiss"},
+                          bad + " 9 30 1 1\n2 " + bad + " 30 1 1\n2 9 " + bad + " 1 1\n2 10 35 " + bad + " " + bad + "\n"),
+         {Bin{2, 10, 35, nan, nan}}, 5, ""},
+        {"soak, heave, then the upcast left out", cnv("", kDts, "2 10 30\n1 11 31\n3 1 1\n2.6 3 3\n\n4 8 8\n4 0 0\n0.6 0 0\n"),
+         {Bin{1, 11, 31, nan, nan}, Bin{2, 10, 30, nan, nan}, Bin{3, 2, 2, nan, nan}, Bin{4, 8, 8, nan, nan}}, 4, ""},
+        {"bins at 0.5 and -0.5", cnv("", kDts, "-0.51 1 1\n-0.5 2 2\n0.49 4 4\n0.5 3 3\n"),
+         {Bin{-1, 1, 1, nan, nan}, Bin{0, 3, 3, nan, nan}, Bin{1, 3, 3, nan, nan}}, 4, ""},
+        {"no depth", cnv("", {"t090C", "sal00"}, ""), {}, 4,
+         "names no depth or pressure column (depSM, depFM, prDM, prdM, prM or prSM)"},
+        {"no end of header", "# name 0 = depSM: depth\n", {}, 4, "ends before its *END* line, so it holds no scans"},
+        {"short scan", cnv("", kDts, "1 10 35\n2 10\n"), {}, 4, "line 8 holds 2 of the 3 values the header names"},
+        {"not a number, unprintable", cnv("", kDts, "\x01" + std::string(70, 'x') + " 10 35\n"), {}, 4,
+         "line 7: \"\\x01" + std::string(63, 'x') + "\"... is not a number"},
+        {"out of depth", cnv("", kDts, "1e6 10 35\n"), {}, 4, "line 7: a depth of 1e+06 m lies outside -100 to 12000 m"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CruiseData d;
-        ASSERT_FALSE(read_cnv(d, {folder.write("c.cnv", cnv("", row.names, row.scans))}).stopped);
+        const bool good = row.why.empty();
+        const std::string path = folder.write(good ? "a.cnv" : "bb.cnv", row.text);
+        const LoadResult r = read_cnv(d, {three, path, one});
+        ASSERT_EQ(std::tuple(r.stopped, r.ncast, r.issues.size()), std::tuple(!good, good ? 3 : 1, good ? 0u : 1u));
+        for (const LoadIssue& issue : r.issues) EXPECT_EQ(issue.file + ": " + issue.what, path + ": " + row.why);
         std::vector<Bin> got;
-        for (int j = 1; j <= d.npts[1]; ++j) {
+        for (int j = 1; good && j <= d.npts[1]; ++j) {
             Bin b;
             for (std::size_t k = 0; k < 5; ++k) {
                 const Cell& c = d.castdat(1, j, k < 4 ? int(k) + 1 : kTrans);
@@ -112,27 +126,6 @@ TEST(CnvReader, BinWidthIsTheNarrowestGivingAtMost500Bins) {
         EXPECT_EQ(std::tuple(d.npts[1], d.castdat(1, 2, kDepth).value()), std::tuple(row.bins, double(row.width)));
     }
     EXPECT_NEAR(unesco_depth(10000, 30), 9712.653, 0.0005);  // the formula's own check value
-}
-
-TEST(CnvReader, FailuresStopTheLoadAndKeepTheCastsBefore) {
-    ScratchFolder folder;
-    const std::string good = folder.write("a1.cnv", cnv("", kDts, "1 10 35\n"));
-    const struct { const char* name; std::string text, why; } rows[] = {
-        {"no depth", cnv("", {"t090C", "sal00"}, ""), "names no depth or pressure column (depSM, depFM, prDM, prdM, prM or prSM)"},
-        {"no end of header", "# name 0 = depSM: depth\n", "ends before its *END* line, so it holds no scans"},
-        {"short scan", cnv("", kDts, "1 10 35\n2 10\n"), "line 8 holds 2 of the 3 values the header names"},
-        {"not a number, unprintable", cnv("", kDts, "\x01" + std::string(70, 'x') + " 10 35\n"),
-         "line 7: \"\\x01" + std::string(63, 'x') + "\"... is not a number"},
-        {"out of depth", cnv("", kDts, "1e6 10 35\n"), "line 7: a depth of 1e+06 m lies outside -100 to 12000 m"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        CruiseData d;
-        const std::string bad = folder.write("b2.cnv", row.text);
-        const LoadResult r = read_cnv(d, {bad, good, folder.write("c3.cnv", cnv("", kDts, "1 10 35\n"))});
-        EXPECT_EQ(std::tuple(r.stopped, r.ncast, r.issues.size()), std::tuple(true, 1, std::size_t(1)));
-        EXPECT_EQ(r.issues.at(0).file + ": " + r.issues.at(0).what, bad + ": " + row.why);
-    }
 }
 
 }  // namespace
