@@ -48,9 +48,8 @@ TEST(ImageSurface, OverdrawInBackColorErasesEveryShape) {
         };
         for (int deg = 0; deg < 360; deg += 7) {
             const double a = deg * M_PI / 180, len = deg % 3 == 0 ? 0.8 : deg % 3 == 1 ? 0.37 : 0;
-            s.DrawStyle(deg % 4);
             check("line " + std::to_string(deg),
-                  [&] { s.Line(ux(0.513), uy(0.487), ux(0.513 + len * std::cos(a)), uy(0.487 + len * std::sin(a))); });
+                  [&] { s.DrawStyle(deg % 4), s.Line(ux(0.513), uy(0.487), ux(0.513 + len * std::cos(a)), uy(0.487 + len * std::sin(a))); });
         }
         for (int fill : {kFillSolid, kFillTransparent}) {
             s.FillStyle(fill);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <string>
 
@@ -51,8 +52,7 @@ TEST_F(PdfSurfaceTest, EachJobReplacesTheFileWithItsPagesAtEndDoc) {
     const std::string out = path("report.pdf");
     std::ofstream(out) << "an older report";
     PdfSurface(out).Line(0, 0, 1, 1);  // dropped unfinished
-    std::string older;
-    EXPECT_TRUE(std::getline(std::ifstream(out), older) && older == "an older report");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(std::ifstream(out).rdbuf()), {}), "an older report");
     PdfSurface s(out);
     s.Print("Cast Positions"), s.NewPage(), s.Print("Cast #:      002"), s.NewPage(), s.EndDoc();
     ASSERT_TRUE(s.job_ok());
@@ -115,8 +115,7 @@ TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
                         {"dot", kDrawDot, 120, 240}, {"dash-dot", kDrawDashDot, 70, 130}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        QImage img[2];
-        qint64 size[2];
+        QImage img[2]; qint64 size[2] = {};
         for (int alone = 0; alone < 2; ++alone) {
             const std::string out = path(alone ? "alone.pdf" : "joined.pdf");
             PdfSurface s(out, QPageSize(QPageSize::A4));
