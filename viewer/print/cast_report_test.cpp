@@ -114,14 +114,4 @@ TEST_F(CastReport, TableRowsAtStandardDepths) {
     }
 }
 
-// Selector 1: every cast a load filled (after a Bongo-SB load on a fresh
-// start, only the tows); any other selector: the current cast.
-TEST(ReportCasts, Selection) {
-    CruiseData d;
-    for (int k : {51, 52}) fill_cast(d, k, {10});
-    d.curcast = 52;
-    EXPECT_EQ(report_casts(d, 1), (std::vector<int>{51, 52}));
-    EXPECT_EQ(report_casts(d, 2), std::vector<int>{52});
-}
-
 }  // namespace
