@@ -34,7 +34,9 @@ TEST(ProfileFrame, LabelsInTheAxisColours) {
     EXPECT_EQ(s.state().fore, rgb(1, 2, 3));
     std::string got;
     for (const auto& p : s.of(Op::Print))
-        for (int c = 0; c < 16; ++c) got += p.state.fore == QBColor(c) ? p.text + "@" + std::to_string(int(p.a)) + "," + std::to_string(int(p.b)) + "/" + std::to_string(c) + " " : "";
+        for (int c = 0; c < 16; ++c)
+            if (p.state.fore == QBColor(c))
+                got += p.text + "@" + std::to_string(int(p.a)) + "," + std::to_string(int(p.b)) + "/" + std::to_string(c) + " ";
     EXPECT_EQ(got, "temperature@40,-38/1 2.0@-9,-35/1 22.0@102,-35/1  salinity  @40,-30/3 31.0@-9,-27/3 36.0@102,-27/3 "
                    "fluoresence@40,-22/5 0.0@-9,-19/5 5.0@102,-19/5   sigma-t  @40,-14/4 23.0@-9,-11/4 28.0@102,-11/4 "
                    "0.@-7,-2/4 100.@-7,98/4 ");

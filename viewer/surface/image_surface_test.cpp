@@ -77,13 +77,16 @@ TEST(ImageSurface, InkOfSingleCalls) {
         {"an empty scale is ignored", [](auto& s) { s.Scale(0, 0, 0, 0), s.Line(10, 50, 20, 50); }, QRect(20, 50, 21, 1), 21},
         {"circle radius in x units", [](auto& s) { s.Circle(50, 50, 10); }, QRect(80, 30, 41, 41), -1},
         // After a resize the same user rectangle maps onto the new image, for drawing and for mouse positions.
-        {"resized", [](auto& s) { s.resize(300, 120, 2), s.Line(0, 50, 100, 50); EXPECT_EQ(s.to_user({150, 60}), QPointF(50, 50)); },
+        {"resized",
+         [](auto& s) { s.resize(300, 120, 2), s.Line(0, 50, 100, 50); EXPECT_EQ(s.to_user({150, 60}), QPointF(50, 50)); },
          QRect(0, 120, 600, 1), 600},
         {"resized to nothing", [](auto& s) { s.resize(0, 0, 0); EXPECT_EQ(s.image().size(), QSize(1, 1)); }, QRect(), 0},
         // A solid fill in BackColor blanks the disc inside the outline, a transparent one keeps what lies under it.
-        {"solid fill over a line", [](auto& s) { s.Line(0, 50, 100, 50), s.FillStyle(kFillSolid), s.FillColor(kBack), s.ForeColor(kBack), s.Circle(50, 50, 10); },
+        {"solid fill over a line",
+         [](auto& s) { s.Line(0, 50, 100, 50), s.FillStyle(kFillSolid), s.FillColor(kBack), s.ForeColor(kBack), s.Circle(50, 50, 10); },
          QRect(0, 50, 200, 1), 159},
-        {"transparent fill over a line", [](auto& s) { s.Line(0, 50, 100, 50), s.FillStyle(kFillTransparent), s.ForeColor(kBack), s.Circle(50, 50, 10); },
+        {"transparent fill over a line",
+         [](auto& s) { s.Line(0, 50, 100, 50), s.FillStyle(kFillTransparent), s.ForeColor(kBack), s.Circle(50, 50, 10); },
          QRect(0, 50, 200, 1), 198},
         {"setting BackColor clears", [](auto& s) { s.Line(0, 50, 50, 50), s.BackColor(kBack); }, QRect(), 0},
     };
