@@ -42,15 +42,14 @@ TEST(ImageSurface, OverdrawInBackColorErasesEveryShape) {
         const auto check = [&](const std::string& name, const std::function<void()>& draw) {
             SCOPED_TRACE(name);
             s.ForeColor(kRed), s.FillColor(rgb(0, 0, 255)), draw();
-            ASSERT_GT(ink(s.image()).first, 0);
+            const int drawn = ink(s.image()).first;
             s.ForeColor(kBack), s.FillColor(kBack), draw();
-            ASSERT_EQ(ink(s.image()).first, 0);
+            ASSERT_TRUE(drawn > 0 && ink(s.image()).first == 0) << drawn;
         };
         for (int deg = 0; deg < 360; deg += 7) {
             const double a = deg * M_PI / 180, len = deg % 3 == 0 ? 0.8 : deg % 3 == 1 ? 0.37 : 0;
-            s.DrawStyle(deg % 4);
             check("line " + std::to_string(deg),
-                  [&] { s.Line(ux(0.513), uy(0.487), ux(0.513 + len * std::cos(a)), uy(0.487 + len * std::sin(a))); });
+                  [&] { s.DrawStyle(deg % 4), s.Line(ux(0.513), uy(0.487), ux(0.513 + len * std::cos(a)), uy(0.487 + len * std::sin(a))); });
         }
         for (int fill : {kFillSolid, kFillTransparent}) {
             s.FillStyle(fill);
@@ -65,15 +64,9 @@ TEST(ImageSurface, OverdrawInBackColorErasesEveryShape) {
 // unit across, 1 down. Segments reaching outside are clipped, not rejected.
 TEST(ImageSurface, InkOfSingleCalls) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    struct Row {
-        const char* name;
-        std::function<void(ImageSurface&)> draw;
-        QRect box;  // expected ink, device pixels
-        int count;  // -1: not checked
-    };
+    struct Row { const char* name; std::function<void(ImageSurface&)> draw; QRect box; int count; };  // count -1: unchecked
     const Row rows[] = {
         {"a point", [](auto& s) { s.Line(10.3, 20.7, 10.3, 20.7); }, QRect(20, 20, 1, 1), 1},
-        {"horizontal, both ends far out", [](auto& s) { s.Line(-1e6, 50.5, 1e6, 50.5); }, QRect(0, 50, 200, 1), 200},
         {"vertical, both ends far out", [](auto& s) { s.Line(30.25, -1e7, 30.25, 1e7); }, QRect(60, 0, 1, 100), 100},
         {"ends beyond 1e300", [](auto& s) { s.Line(-1e300, 20, 1e300, 20); }, QRect(0, 20, 200, 1), 200},
         {"diagonal through two corners", [](auto& s) { s.Line(-1e5, -1e5, 1e5, 1e5); }, QRect(0, 0, 200, 100), 200},
@@ -83,8 +76,19 @@ TEST(ImageSurface, InkOfSingleCalls) {
         {"not a number", [=](auto& s) { s.Line(nan, 10, 50, 50); }, QRect(), 0},
         {"an empty scale is ignored", [](auto& s) { s.Scale(0, 0, 0, 0), s.Line(10, 50, 20, 50); }, QRect(20, 50, 21, 1), 21},
         {"circle radius in x units", [](auto& s) { s.Circle(50, 50, 10); }, QRect(80, 30, 41, 41), -1},
+        // After a resize the same user rectangle maps onto the new image, for drawing and for mouse positions.
+        {"resized",
+         [](auto& s) { s.resize(300, 120, 2), s.Line(0, 50, 100, 50); EXPECT_EQ(s.to_user({150, 60}), QPointF(50, 50)); },
+         QRect(0, 120, 600, 1), 600},
+        {"resized to nothing", [](auto& s) { s.resize(0, 0, 0); EXPECT_EQ(s.image().size(), QSize(1, 1)); }, QRect(), 0},
+        // A solid fill in BackColor blanks the disc inside the outline, a transparent one keeps what lies under it.
+        {"solid fill over a line",
+         [](auto& s) { s.Line(0, 50, 100, 50), s.FillStyle(kFillSolid), s.FillColor(kBack), s.ForeColor(kBack), s.Circle(50, 50, 10); },
+         QRect(0, 50, 200, 1), 159},
+        {"transparent fill over a line",
+         [](auto& s) { s.Line(0, 50, 100, 50), s.FillStyle(kFillTransparent), s.ForeColor(kBack), s.Circle(50, 50, 10); },
+         QRect(0, 50, 200, 1), 198},
         {"setting BackColor clears", [](auto& s) { s.Line(0, 50, 50, 50), s.BackColor(kBack); }, QRect(), 0},
-        {"empty text", [](auto& s) { s.Print(""); }, QRect(), 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -92,27 +96,7 @@ TEST(ImageSurface, InkOfSingleCalls) {
         s.Scale(0, 0, 100, 100);
         row.draw(s);
         const auto [count, box] = ink(s.image());
-        EXPECT_EQ(box, row.box);
-        EXPECT_TRUE(row.count < 0 || count == row.count) << count;
-    }
-}
-
-// A solid fill in BackColor blanks the disc inside the outline, a transparent
-// one keeps what lies under it.
-TEST(ImageSurface, SolidCircleFillInBackColorBlanksTheDisc) {
-    for (int style : {kFillSolid, kFillTransparent}) {
-        SCOPED_TRACE(style);
-        ImageSurface s(100, 100, 1, kBack);
-        s.FillStyle(kFillSolid), s.FillColor(kRed), s.ForeColor(kRed);
-        s.LineBox(10, 10, 90, 90);  // a red square under the circle
-        s.FillStyle(style), s.FillColor(kBack), s.ForeColor(0);
-        s.Circle(50, 50, 30);
-        const QImage& img = s.image();
-        for (auto [x, y] : {std::pair{20, 50}, {80, 50}, {50, 20}, {50, 80}}) EXPECT_EQ(img.pixel(x, y), q(0));
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < 100; ++x)
-                ASSERT_TRUE(std::hypot(x - 50, y - 50) >= 28.5 || img.pixel(x, y) == q(style ? kRed : kBack)) << x << "," << y;
-        EXPECT_EQ(img.pixel(24, 24), q(kRed)) << "outside the circle, inside its square";
+        EXPECT_TRUE(box == row.box && (row.count < 0 || count == row.count)) << count;
     }
 }
 
@@ -126,23 +110,9 @@ TEST(ImageSurface, TextStartsAtTheCurrentPositionAtAnyPixelRatio) {
         return ink(s.image()).second;
     };
     const QRect plain = print(1, false), hidpi = print(2, false), under = print(1, true);
-    EXPECT_TRUE(QRect(40, 30, 4, 7).contains(plain.topLeft())) << plain.x() << "," << plain.y();
-    EXPECT_TRUE(QRect(80, 60, 7, 13).contains(hidpi.topLeft())) << hidpi.x() << "," << hidpi.y();
+    EXPECT_TRUE(QRect(40, 30, 4, 7).contains(plain.topLeft()) && QRect(80, 60, 7, 13).contains(hidpi.topLeft()))
+        << plain.x() << "," << plain.y() << " " << hidpi.x() << "," << hidpi.y();
     EXPECT_GT(under.bottom(), plain.bottom()) << "underline below the letters";
-}
-
-// After a resize the same user rectangle maps onto the new image, for drawing
-// and for mouse positions.
-TEST(ImageSurface, ResizeKeepsTheScale) {
-    ImageSurface s(100, 50, 1, kRed);
-    s.Scale(-10, -40, 110, 110);
-    s.resize(300, 120, 2);
-    s.Line(-10, 35, 110, 35);  // half-way down
-    EXPECT_EQ(s.image().size(), QSize(600, 240));
-    EXPECT_EQ(ink(s.image(), kRed).second, QRect(0, 120, 600, 1));
-    EXPECT_EQ(s.to_user(QPointF(150, 60)), QPointF(50, 35));  // logical pixels
-    s.resize(0, 0, 0);
-    EXPECT_EQ(s.image().size(), QSize(1, 1));
 }
 
 }  // namespace
