@@ -86,7 +86,6 @@ TEST(CnvReader, ColumnsBadFlagsDowncastBinsAndFailures) {
          {Bin{-1, 1, 1, nan, nan}, Bin{0, 3, 3, nan, nan}, Bin{1, 3, 3, nan, nan}}, 4, ""},
         {"no depth", cnv("", {"t090C", "sal00"}, ""), {}, 4,
          "names no depth or pressure column (depSM, depFM, prDM, prdM, prM or prSM)"},
-        {"no end of header", "# name 0 = depSM: depth\n", {}, 4, "ends before its *END* line, so it holds no scans"},
         {"short scan", cnv("", kDts, "1 10 35\n2 10\n"), {}, 4, "line 8 holds 2 of the 3 values the header names"},
         {"not a number, unprintable", cnv("", kDts, "\x01" + std::string(70, 'x') + " 10 35\n"), {}, 4,
          "line 7: \"\\x01" + std::string(63, 'x') + "\"... is not a number"},

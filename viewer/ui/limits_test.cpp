@@ -15,17 +15,6 @@ auto dialog(const FakeLimitDialog& b) {
                       b.min_bar.Min(), b.min_bar.Max(), b.max_bar.Min(), b.max_bar.Max());
 }
 
-// Depth opens at 0 to 100 on bars whose top end holds the larger value: an
-// arrow up raises min by the step of 5, a page down lowers max by 1.
-TEST(Showlimits, DepthOpensAtItsLimitsAndStepsByFive) {
-    FakeViewer f;
-    quenvar::depth_Click(f.viewer);
-    EXPECT_EQ(dialog(f.limitbox), std::tuple(true, "  depth", " 0", " 100", 0, 100, 500, 0, 500, 0));
-    f.limitbox.min_bar.arrow_up();
-    f.limitbox.max_bar.page_down();
-    EXPECT_EQ(f.limitbox.min_text + "," + f.limitbox.max_text, " 5, 99");
-}
-
 // Limits not whole show as they are, the bars rounding halves to even. OK
 // stores a pair in order, closes and redraws; a pair not in order (equal
 // included) sets the bars to their ends, which a second press refuses again.

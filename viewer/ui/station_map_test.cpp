@@ -35,10 +35,8 @@ struct Cruise : FakeViewer {
     std::vector<RecordingSurface::Call> circles() const { return Stations.map.of(Op::Circle); }
 };
 
-// Markers are drawn at 0.64 of the width; a resize redraws the map and the
-// main window's frame, then fills the current marker. A coastline fault keeps
-// the markers and is reported by the redraw, not told (the load tells it once).
-// No cruise: nothing drawn.
+// A resize redraws map and frame, then fills the current marker; a coastline
+// fault is reported, not told (the load tells it once). No cruise: no drawing.
 TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
     Cruise f({{70.5, 41.25}, {69, 40.5}}, 2, scratch().path("absent.bln"));
     EXPECT_EQ(stamap(f.viewer).file, scratch().path("absent.bln"));

@@ -202,7 +202,6 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
     ::mkfifo(dir.path("fifo.pdf").c_str(), 0600);
     const struct { const char* name; std::string args; int status; std::string output; } rows[] = {
         {"unknown option", "--bogus", 2, "quenvar9: unknown option '--bogus'\n\nUsage:"},
-        {"unknown report", "--report nonsense " + kSb911, 2, "quenvar9: unknown report 'nonsense'"},
         {"empty output", "--report casts --output '' " + kSb911, 2, "quenvar9: --output needs a file name"},
         {"missing cruise", "--report stations --output " + dir.path("s.pdf") + " /nonexistent/x.hdr", 1,
          "/nonexistent/x.hdr: cannot be opened"},
