@@ -12,7 +12,7 @@ namespace {
 using enum InfoField;
 using Fields = std::map<InfoField, std::string>;
 
-// Cast 3 on 1999-05-12, then the unset cast 0 before any load.
+// Cast 3 on 1999-05-12; the same without a position; cast 0 before any load.
 TEST(Showinfo, WorkedExampleAndTheEmptyCastZero) {
     FakeViewer f;
     CruiseData& d = f.d;
@@ -22,6 +22,9 @@ TEST(Showinfo, WorkedExampleAndTheEmptyCastZero) {
     showinfo(f.viewer);
     EXPECT_EQ(f.info.fields, (Fields{{labsta, "007"}, {lablat, " 41 30.5 N"}, {lablong, "70 12.3 W"},
                                      {labdate, "99\\5\\12"}, {labhour, "14.5"}, {labbot, "85"}}));
+    d.castfile[3] = "c.cnv", d.lat[3] = 41.5;  // lon unset: no position
+    showinfo(f.viewer);
+    EXPECT_EQ(f.info.fields[lablat] + f.info.fields[lablong], "");
     d.curcast.reset();
     showinfo(f.viewer);
     EXPECT_EQ(f.info.fields, (Fields{{labsta, ""}, {lablat, "  . N"}, {lablong, " . W"}, {labdate, "\\\\"},
