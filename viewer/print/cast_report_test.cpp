@@ -15,8 +15,7 @@ namespace {
 using Op = RecordingSurface::Op;
 using At = std::pair<double, double>;
 
-// Cast k as a load leaves it: 12 degC, 33.5 psu, fluorescence 0
-// and sigma-t 25.5 at every depth; castno is k in three digits.
+// Cast k (castno k in three digits): 12 degC, 33.5 psu, fluorescence 0, sigma-t 25.5.
 void fill_cast(CruiseData& d, int k, const std::vector<double>& depths) {
     d.castno[k] = std::string(k < 10 ? "00" : "0") + std::to_string(k);
     d.castfile[k] = "/cruise/" + d.castno[k] + ".PRE";
@@ -44,9 +43,8 @@ TEST(DepthScale, NextMultipleOfFiftyStrictlyDeeperThanTheLastSample) {
     for (auto [last, scale] : rows) EXPECT_EQ(depth_scale(last), scale) << last;
 }
 
-// Profiles: x = (value - min) * 100 / (max - min) and y = depth * 100 / 50 put
-// 12 degC, 33.5 psu and sigma-t 25.5 at x = 50, depth 0.5 at y = 1 and 36 psu
-// at x = 100.
+// x = (value - min) * 100 / (max - min), y = depth * 100 / 50: 12 degC, 33.5 psu
+// and sigma-t 25.5 at x = 50, depth 0.5 at y = 1 and 36 psu at x = 100.
 TEST_F(CastReport, HeaderLegendAndProfiles) {
     fill_cast(d, 7, {10, 20, 0.5, 40, 45});
     d.castdat(7, 4, kSalt) = 36;

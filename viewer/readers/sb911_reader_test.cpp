@@ -13,8 +13,7 @@
 
 namespace {
 
-// The header record of cast `castno`: 41 12.0' N, 70 53.1' W, 20 July 2018,
-// 17.4 h, bottom 20 m, station L01.
+// Cast `castno` at 41 12.0' N 70 53.1' W, 20 July 2018 17.4 h, 20 m, station L01.
 std::string record(const std::string& castno) {
     std::string r = "E617" "41" "120" " 70" "531" "   " "18" "07" "20" "174" "   " + castno + "  20";
     r.resize(69, ' ');
@@ -24,8 +23,7 @@ std::string record(const std::string& castno) {
 // Two scans of six values, at depths 1 and 2.
 const std::string kTwoScans = " 1 18.5 32.5 0.8 4.1 99\n 2 18.5 32.5 0.8 4.1 99\n";
 
-// A cruise folder, and a store an earlier load left: ncol 4, casts 1 to 4
-// named "old" with 3 scans, the first at depth -c.
+// A store an earlier load left: ncol 4, casts 1-4 "old", 3 scans, the first at depth -c.
 struct Cruise {
     ScratchFolder folder;
     CruiseData d;
