@@ -191,17 +191,10 @@ void BM_StationMapWorld(benchmark::State& state) {
         d.lat[i] = b[1] + (b[3] - b[1]) * ((i * 7) % 20) / 19.0;
     }
     d.curcast = 1;
-    HeadlessProfileWindow quenvar;
-    HeadlessMapWindow stations;
-    HeadlessListerWindow lister;
-    HeadlessInfoWindow info;
-    HeadlessFileMessage filemsg;
-    HeadlessLimitDialog limitbox;
-    PdfPrinter printer;
     SilentAlerts alerts;
-    Viewer v{d, quenvar, stations, lister, info, filemsg, limitbox, printer, alerts,
-             {QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln", {}, QUENVAR_DATA_DIR "/world.bln"},
-             {}};
+    HeadlessViewer headless(d, alerts, {QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln", {},
+                                        QUENVAR_DATA_DIR "/world.bln"});
+    Viewer& v = headless.viewer;
     static double first_ms = -1;  // the process's first drawing, which reads the index
     const auto start = std::chrono::steady_clock::now();
     if (!stamap(v).ok()) {

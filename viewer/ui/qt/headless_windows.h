@@ -2,8 +2,11 @@
 
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "surface/image_surface.h"
+#include "ui/qt/pdf_printer.h"
+#include "ui/viewer.h"
 #include "ui/windows.h"
 
 // Windows without a display, for writing reports from the command line: the
@@ -73,4 +76,22 @@ public:
     void message_box(const std::string& title, const std::string& text) override {
         std::cerr << title << ": " << text << '\n';
     }
+};
+
+// A whole viewer without a display on the store `d`: the headless windows, a
+// PDF printer and the given alerts.
+struct HeadlessViewer {
+    HeadlessViewer(CruiseData& d, Alerts& alerts, ViewerPaths paths)
+        : viewer{d, quenvar, stations, lister, info, filemsg, limitbox, printer, alerts, std::move(paths), {}} {}
+    HeadlessViewer(const HeadlessViewer&) = delete;
+    HeadlessViewer& operator=(const HeadlessViewer&) = delete;
+
+    HeadlessProfileWindow quenvar;
+    HeadlessMapWindow stations;
+    HeadlessListerWindow lister;
+    HeadlessInfoWindow info;
+    HeadlessFileMessage filemsg;
+    HeadlessLimitDialog limitbox;
+    PdfPrinter printer;
+    Viewer viewer;
 };

@@ -146,15 +146,9 @@ int run_headless(const CommandLine& command, char* argv0) {
     QGuiApplication app(qt_argc, qt_argv);
 
     CruiseData d;
-    HeadlessProfileWindow quenvar;
-    HeadlessMapWindow stations;
-    HeadlessListerWindow lister;
-    HeadlessInfoWindow info;
-    HeadlessFileMessage filemsg;
-    HeadlessLimitDialog limitbox;
-    PdfPrinter printer;
     StderrAlerts alerts;
-    Viewer v{d, quenvar, stations, lister, info, filemsg, limitbox, printer, alerts, default_paths(), {}};
+    HeadlessViewer headless(d, alerts, default_paths());
+    Viewer& v = headless.viewer;
 
     setup(v);
     quenvar::Form_Resize(v);
