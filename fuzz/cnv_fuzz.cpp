@@ -1,6 +1,6 @@
 // The .cnv reader on the cast files of one load made from one input: the parts
-// of the input separated by NUL bytes are the files, named so that the load
-// takes them in input order.
+// of the input separated by NUL bytes are the files (the first 201), named so
+// that the load takes them in input order.
 
 #include <cstddef>
 #include <cstdint>
@@ -34,16 +34,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static CruiseData d;  // like the viewer's store, never cleared between loads
     static StoreMirror mirror(d);
 
-    const auto parts = split_parts({reinterpret_cast<const char*>(data), size});
+    auto parts = split_parts({reinterpret_cast<const char*>(data), size});
+    // One file past the most a load takes is enough to reach the refusal of the rest.
+    if (parts.size() > std::size_t(kMaxCast) + 1) parts.resize(std::size_t(kMaxCast) + 1);
     std::vector<std::string> paths;
     paths.reserve(parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "c%05zu.cnv", i + 1);
-        paths.push_back(folder.write(name, parts[i]));
+        paths.push_back(folder.path(name));
     }
-    int announced = 0;
-    const LoadResult r = read_cnv(d, paths, [&](const std::string&) { mirror.announce(++announced); });
+    // Each file is written as the load reaches it, so the files after a failing one are never made.
+    std::size_t announced = 0;
+    const LoadResult r = read_cnv(d, paths, [&](const std::string& path) {
+        FUZZ_CHECK(announced < paths.size() && path == paths[announced]);
+        folder.write_path(path, parts[announced]);
+        mirror.announce(static_cast<int>(++announced));
+    });
     folder.clear();
 
     FUZZ_CHECK(mirror.unchanged_except(d, 1, r.ncast));

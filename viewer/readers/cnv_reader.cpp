@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <optional>
 #include <utility>
 
@@ -267,12 +266,10 @@ bool choose_columns(const std::vector<std::string>& names, Columns& c, std::stri
 // kBinWidths is a whole number of steps, so the bins are sums of steps.
 class DowncastBins {
 public:
-    DowncastBins() : kept_(kSteps), after_(kSteps) {}
-
     // Starts a new cast.
     void clear() {
-        for (int h = lo_; h <= hi_; ++h) kept_[static_cast<std::size_t>(h)] = Sums{};
-        for (int h : after_touched_) after_[static_cast<std::size_t>(h)] = Sums{};
+        kept_.clear();
+        after_.clear();
         after_touched_.clear();
         lo_ = kSteps;
         hi_ = -1;
@@ -285,16 +282,16 @@ public:
         if (!deepest_ || depth > *deepest_) {
             // The downcast reaches this scan: the scans since the last deepest one join it.
             for (int k : after_touched_) {
-                kept_[static_cast<std::size_t>(k)].merge(after_[static_cast<std::size_t>(k)]);
-                after_[static_cast<std::size_t>(k)] = Sums{};
+                kept_.at(k).merge(after_.at(k));
+                after_.at(k) = Sums{};
                 widen(k);
             }
             after_touched_.clear();
-            kept_[static_cast<std::size_t>(h)].add(t, s, fl, tr);
+            kept_.at(h).add(t, s, fl, tr);
             widen(h);
             deepest_ = depth;
         } else {
-            Sums& bin = after_[static_cast<std::size_t>(h)];
+            Sums& bin = after_.at(h);
             if (bin.n == 0) after_touched_.push_back(h);
             bin.add(t, s, fl, tr);
         }
@@ -319,7 +316,7 @@ public:
             bin = Sums{};
         };
         for (int h = lo_; h <= hi_; ++h) {
-            const Sums& step = kept_[static_cast<std::size_t>(h)];
+            const Sums& step = kept_[h];
             if (step.n == 0) continue;
             const long long m = bin_of(h, w);
             if (m != n) flush();
@@ -351,6 +348,33 @@ private:
         }
     };
 
+    // Sums by step, held only over the steps the cast has reached (grown by
+    // doubling either way), so a shallow cast or a short file costs little.
+    class StepTable {
+    public:
+        Sums& at(int h) {
+            const int size = static_cast<int>(v_.size());
+            if (size == 0) {
+                base_ = h;
+                v_.resize(1);
+            } else if (h < base_) {
+                const int base = std::max(0, std::min(h, base_ - size));
+                v_.insert(v_.begin(), static_cast<std::size_t>(base_ - base), Sums{});
+                base_ = base;
+            } else if (h >= base_ + size) {
+                v_.resize(static_cast<std::size_t>(std::min(std::max(h + 1, base_ + 2 * size), kSteps) - base_));
+            }
+            return v_[static_cast<std::size_t>(h - base_)];
+        }
+        // Step h, which at() has reached since the last clear().
+        const Sums& operator[](int h) const { return v_[static_cast<std::size_t>(h - base_)]; }
+        void clear() { v_.clear(); }
+
+    private:
+        int base_ = 0;
+        std::vector<Sums> v_;
+    };
+
     // The bin of width w holding step h: floor(depth / w + 0.5) for every depth
     // of the step, worked exactly in whole half metres.
     static long long bin_of(int h, int w) {
@@ -364,7 +388,7 @@ private:
             int count = 0;
             long long last = 0;
             for (int h = lo_; h <= hi_ && count <= kMaxBins; ++h) {
-                if (kept_[static_cast<std::size_t>(h)].n == 0) continue;
+                if (kept_[h].n == 0) continue;
                 const long long m = bin_of(h, w);
                 if (count == 0 || m != last) ++count;
                 last = m;
@@ -386,7 +410,7 @@ private:
         hi_ = std::max(hi_, h);
     }
 
-    std::vector<Sums> kept_, after_;
+    StepTable kept_, after_;
     std::vector<int> after_touched_;
     int lo_ = kSteps, hi_ = -1;
     std::optional<double> deepest_;
@@ -507,13 +531,13 @@ LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const 
     const std::vector<std::string> files = cnv_load_order(paths);
     result.header_read = !files.empty();
     TextSource src;
-    auto bins = std::make_unique<DowncastBins>();
+    DowncastBins bins;
     std::string why;
     const int n = static_cast<int>(std::min<std::size_t>(files.size(), kMaxCast));
     for (int i = 1; i <= n; ++i) {
         const std::string& path = files[static_cast<std::size_t>(i - 1)];
         if (progress) progress(path);
-        if (!read_cast(d, i, path, src, *bins, why)) {
+        if (!read_cast(d, i, path, src, bins, why)) {
             result.stop(path, why);
             break;
         }

@@ -81,10 +81,11 @@ bool TextSource::fill() {
         end_ -= begin_;
         begin_ = 0;
     }
-    if (buffer_.size() - end_ < kChunk) buffer_.resize(end_ + kChunk);
+    // Grown only when less than half a chunk is free, so a short file costs one chunk.
+    if (buffer_.size() - end_ < kChunk / 2) buffer_.resize(end_ + kChunk);
     ssize_t n;
     do {
-        n = ::read(fd_, buffer_.data() + end_, kChunk);
+        n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
     } while (n < 0 && errno == EINTR);
     if (n < 0) return fail("cannot be read: " + error_text(errno));
     if (n == 0) {
