@@ -24,7 +24,7 @@
 // the store is compared against the copy. Nothing is copied while a load runs.
 class StoreMirror {
 public:
-    explicit StoreMirror(const CruiseData& d) : scans_(kCastCells * kCasts) {
+    explicit StoreMirror(const CruiseData& d) : scans_(kCastCells * kCasts * sizeof(Cell)) {
         if (!reads_cells()) {
             std::fprintf(stderr, "StoreMirror: Cell is laid out otherwise than a double and a flag\n");
             std::abort();
@@ -64,7 +64,7 @@ private:
         bool set = false;
     };
     FUZZ_HARNESS_LOOP static bool same(Raw a, Raw b) { return a.bits == b.bits && a.set == b.set; }
-    FUZZ_HARNESS_LOOP static Raw raw(const Cell* c) {
+    FUZZ_HARNESS_LOOP static Raw raw(const void* c) {
         std::uint64_t w[2];
         __builtin_memcpy(w, c, sizeof w);
         return {w[0], (w[1] & 0xff) != 0};
@@ -111,9 +111,9 @@ private:
 
     FUZZ_HARNESS_LOOP bool same_scans(const Store& now, int c) const {
         const Cell* cube = now.cube + std::size_t(c) * kCastCells;
-        const Raw* was = scans_.data() + std::size_t(c) * kCastCells;
+        const unsigned char* was = scans_.data() + std::size_t(c) * kCastCells * sizeof(Cell);
         for (std::size_t k = 0; k < kCastCells; ++k)
-            if (!same(raw(cube + k), was[k])) return false;
+            if (!same(raw(cube + k), raw(was + k * sizeof(Cell)))) return false;
         return true;
     }
 
@@ -123,14 +123,14 @@ private:
             const auto i = std::size_t(c);
             for (std::size_t k = 0; k < kCellCount; ++k) cells_[k][i] = raw(now.cells[k] + i);
             for (std::size_t k = 0; k < kTextCount; ++k) texts_[k][i] = now.texts[k][i];
-            const Cell* cube = now.cube + i * kCastCells;
-            Raw* to = scans_.data() + i * kCastCells;
-            for (std::size_t k = 0; k < kCastCells; ++k) to[k] = raw(cube + k);
+            // The cells' bytes as they lie, padding and all: compared through raw().
+            __builtin_memcpy(scans_.data() + i * kCastCells * sizeof(Cell), now.cube + i * kCastCells,
+                             kCastCells * sizeof(Cell));
         }
     }
 
     Raw cells_[kCellCount][kCasts] = {};
     std::string texts_[kTextCount][kCasts];
-    std::vector<Raw> scans_;
+    std::vector<unsigned char> scans_;  // the cube's casts, byte for byte
     int announced_ = 0;
 };
