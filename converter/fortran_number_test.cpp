@@ -13,6 +13,7 @@ TEST(FortranNumber, FormsOfFreeFormatNumbers)
 {
     const struct { const char* token; NumberParse result; int value; } integers[] = {
         {"+021", ok, 21},       {"-2147483648", ok, -2147483647 - 1}, {"2147483648", out_of_range, 0},
+        {"2147483647", ok, 2147483647},
         {"21.0", malformed, 0}, {"21levels", malformed, 0},           {"-", malformed, 0},
     };
     for (const auto& row : integers) {
@@ -28,6 +29,8 @@ TEST(FortranNumber, FormsOfFreeFormatNumbers)
         {".", malformed, 0},     {"1.5e", malformed, 0},     {"0x1p3", malformed, 0},           {"25.5m", malformed, 0},
         // Short decimals take a quicker road, which must round to the nearest float too.
         {".73", ok, 0.73f},      {"-25.210", ok, -25.21f},   {"5.", ok, 5.0f},                  {"nanny", malformed, 0},
+        // Eight digits no longer fit a float exactly: 16777217 would round before the division.
+        {"1677721.7", ok, 1677721.7f},
     };
     for (const auto& row : reals) {
         SCOPED_TRACE(row.token);

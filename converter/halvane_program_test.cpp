@@ -90,7 +90,10 @@ TEST(Halvane, RunsAndHowTheyEnd)
     const std::string grid = " Enter grid option - UNIZ or SINEZ\n", output = " Enter the name of the output baroclinic";
     // The last two records of node 3 (depth 40) on the sine grid with nnv = 5.
     const std::string sine = "    3  -0.1000E+01  0.2402E+02\n    3   0.0000E+00  0.2400E+02\n";
-    // out is found in standard output; s3r ends the output file, and is empty when none is written.
+    const std::string questions = " Enter the name of the KESTRA Standard .nod file.\n Enter the name of the KESTRA "
+                                  "Standard .ele file.\n Enter the name of the KESTRA Standard .bat file.\n";
+    // out is found in standard output, or is all of it when it starts with the questions; s3r ends the output
+    // file, and is empty when none is written.
     const struct { const char* name; std::string answers; int status; std::string out, err, s3r; } rows[] = {
         {"the whole dialogue; CR LF, trailing blanks, blank lines and words after nnv are read, \"Uniz\" is not",
          "bay.nod  \r\nbay.ele\nbay.bat\r\n\r\n  \n5 levels\r\nUniz\nUNIZ  \r\nbay.lst\nbay.s3r \r\nTest bay\r\n", 0,
@@ -107,7 +110,8 @@ TEST(Halvane, RunsAndHowTheyEnd)
          again + again + " Enter nnv\n Enter grid", "",
          " 1\n    1   0.0000E+00  0.2400E+02\n    2   0.0000E+00  0.2500E+02\n    3   0.0000E+00  0.2400E+02\n"},
         {"no nodes, 30 levels, a long title", "none.nod\nbay.ele\nnone.nod\n30\nuniz\nbay.lst\nbay.s3r\n" + title,
-         0, "", "", title.substr(0, 72) + "\n nodal values of sigt:  i,z,sigt\n 30\n"},
+         0, " 0 nodal coordinates read from none.nod\n 0 nodal bathymetries read from none.nod\n",
+         "", title.substr(0, 72) + "\n nodal values of sigt:  i,z,sigt\n 30\n"},
         {"exactly 7001 nodes and too many elements go on", "full.nod\nbig.ele\nbig.bat\n", 2,
          "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from full.nod\n"
          " 7001 nodal bathymetries read from big.bat\n  Increase nedim, the number of elements > 13001\n"
@@ -119,9 +123,9 @@ TEST(Halvane, RunsAndHowTheyEnd)
         {"more than 7001 nodes", "big.nod\nbay.ele\nbig.bat\n5\nUNIZ\n" + tail, 1,
          "  Increase nndim, the number of nodes > 7001\n 7001 nodal coordinates read from big.nod\n"
          " 7001 nodal bathymetries read from big.bat\n 1 elements read from bay.ele\n", "", ""},
-        {"missing files: .bat opened before .ele", "bay.nod\nmissing.ele\nmissing.bat\n", 2, "",
+        {"missing files: .bat opened before .ele", "bay.nod\nmissing.ele\nmissing.bat\n", 2, questions,
          "halvane: cannot open \"missing.bat\": no such file\n", ""},
-        {"fewer depths than nodes", "bay.nod\nbay.ele\nshort.bat\n", 2, "",
+        {"fewer depths than nodes", "bay.nod\nbay.ele\nshort.bat\n", 2, questions,
          "halvane: \"short.bat\": end of file where the depth of node 2 was expected; the .nod file has more nodes "
          "than this file has depths\n", ""},
         {"malformed element", "bay.nod\nbad.ele\nbay.bat\n", 2, " 3 nodal bathymetries read from bay.bat\n",
@@ -132,9 +136,11 @@ TEST(Halvane, RunsAndHowTheyEnd)
          "", bay_s3r.substr(72)},
         {"lone CR line ends everywhere", "cr.nod\rcr.ele\rcr.bat\r5\rUNIZ\rcr.lst\rbay.s3r\rB\r", 0,
          " 3 x 3 real 3-D sigmat values loaded from cr.lst\n", "", bay_s3r.substr(72)},
-        {"end of input at the mesh title", files + "5\nUNIZ\nbay.lst\nbay.s3r\n", 2, "",
+        {"end of input at the mesh title", files + "5\nUNIZ\nbay.lst\nbay.s3r\n", 2,
+         output + " .s3r file\n Enter the name of the mesh\n",
          answer + "\"Enter the name of the mesh\": end of input while the answer was awaited\n", ""},
-        {"output folder missing", files + "5\nUNIZ\nbay.lst\nno/bay.s3r\nB\n", 2, "",
+        {"output folder missing", files + "5\nUNIZ\nbay.lst\nno/bay.s3r\nB\n", 2,
+         " 3 x 3 real 3-D sigmat values loaded from bay.lst\n" + output + " .s3r file\n Enter the name of the mesh\n",
          "halvane: cannot open \"no/bay.s3r\" for writing: No such file or directory\n", ""},
     };
     for (const auto& row : rows) {
@@ -142,6 +148,9 @@ TEST(Halvane, RunsAndHowTheyEnd)
         Bay bay;
         const Bay::Run run = bay.run(row.answers);
         EXPECT_EQ(run.status, row.status);
+        if (row.out.starts_with(questions)) {
+            EXPECT_EQ(run.out, row.out);
+        }
         EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
         EXPECT_EQ(run.err, row.err);
         EXPECT_EQ(std::filesystem::exists(bay.folder.path("bay.s3r")), !row.s3r.empty());

@@ -19,7 +19,8 @@ std::string quoted_name(std::string_view name) { return quoted(name, 4096); }
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(std::string path, WriteFunction write) : path_(std::move(path)), write_(write)
+ReplacingFile::ReplacingFile(std::string path, WriteFunction write, CloseFunction close)
+    : path_(std::move(path)), write_(write), close_(close)
 {
     namespace fs = std::filesystem;
     if (path_.empty()) throw InputError("cannot open \"\" for writing: no file name given");
@@ -83,7 +84,7 @@ void ReplacingFile::commit()
 {
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) fail("closing failed", errno);
+    if (close_(fd) != 0) fail("closing failed", errno);
     if (::rename(temp_.c_str(), target_.c_str()) != 0) fail("renaming into place failed", errno);
     temp_.clear();
 }

@@ -16,13 +16,14 @@ namespace halvane {
 // the umask for a new one).
 class ReplacingFile {
 public:
-    // How the bytes are written; ::write in a run.
+    // How the bytes are written and the file closed; ::write and ::close in a run.
     using WriteFunction = ssize_t (*)(int fd, const void* bytes, size_t count);
+    using CloseFunction = int (*)(int fd);
 
     // Creates the temporary file. An empty name, a target that exists and is
     // not a regular file, or a folder where no file can be made throws
     // InputError naming `path` and the cause.
-    explicit ReplacingFile(std::string path, WriteFunction write = ::write);
+    explicit ReplacingFile(std::string path, WriteFunction write = ::write, CloseFunction close = ::close);
     ~ReplacingFile();
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
@@ -31,7 +32,9 @@ public:
     // the file and the cause, e.g. "No space left on device".
     void put(std::string_view bytes);
 
-    // Closes the file and renames it onto the target; failures throw as put does.
+    // Closes the file and renames it onto the target; failures throw as put
+    // does (a close can fail on a network or full file system) and keep the
+    // former target.
     void commit();
 
 private:
@@ -42,6 +45,7 @@ private:
     std::string temp_;
     int fd_ = -1;
     WriteFunction write_;
+    CloseFunction close_;
 };
 
 }  // namespace halvane

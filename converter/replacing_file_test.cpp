@@ -11,6 +11,8 @@
 namespace halvane {
 
 static ssize_t full_disk(int, const void*, size_t) { return errno = ENOSPC, -1; }
+// A network file system may report a failed write only when the file is closed.
+static int failing_close(int fd) { return ::close(fd), errno = EIO, -1; }
 
 TEST(ReplacingFile, TargetChangesOnlyWhenTheFileIsComplete)
 {
@@ -21,6 +23,13 @@ TEST(ReplacingFile, TargetChangesOnlyWhenTheFileIsComplete)
     fs::permissions(target, fs::perms(0640));
     EXPECT_EQ(testing::error_of<InputError>([&] { ReplacingFile(target, full_disk).put("new"); }),
               "\"" + target + "\": writing failed: No space left on device; no output written, a former file of that "
+              "name is kept");
+    EXPECT_EQ(testing::error_of<InputError>([&] {
+                  ReplacingFile out(target, ::write, failing_close);
+                  out.put("new");
+                  out.commit();
+              }),
+              "\"" + target + "\": closing failed: Input/output error; no output written, a former file of that "
               "name is kept");
     ReplacingFile(target).put("dropped without commit");
     EXPECT_EQ(folder.read("out.s3r"), "former");
