@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -33,23 +34,50 @@ struct StationPlot : ::testing::Test {
     CoastResult draw(bool withtrack) { return draw_station_plot(page, d, coast.string(), "", withtrack); }
 };
 
-TEST_F(StationPlot, DotsLabelsTrackCoastlineFrameAndTitle) {
-    add_cast(1, "001", 70, 41);
-    add_cast(2, "002", 69.5, 41.25);
-    EXPECT_TRUE(draw(true).ok());
-    const auto& c = page.calls();
-    ASSERT_EQ(c.size(), 12u);  // Scale, two dots and labels, a segment, coastline, four frame edges, title
-    EXPECT_EQ(coords(c[0]), (Quad{72, 44, 64.5, 36.6}));
-    // A solid dot of 0.6 stnrad; the label a little west of and above it.
-    EXPECT_DOUBLE_EQ(c[1].c, 0.048);
-    EXPECT_EQ(c[1].state.fill_style, kFillSolid);
-    EXPECT_EQ(std::tuple(c[2].text, c[2].a, c[2].b), std::tuple(" 1", 70.05, 41.1));
-    // The segment follows the later cast's label, so it passes over them; the
-    // coastline in degrees west comes after every cast, then the frame.
-    EXPECT_EQ(coords(c[5]), (Quad{69.5, 41.25, 70, 41}));
-    EXPECT_EQ(coords(c[6]), (Quad{70.5, 41, 70, 41.5}));
-    EXPECT_EQ(coords(c[7]), (Quad{71, 42.5, 71, 40}));
-    EXPECT_EQ(std::tuple(c[11].text, c[11].a, c[11].b), std::tuple("Cast Positions", 69, 39.8));
+// What the page shows, whatever the order of the calls: one solid marker per
+// cast at its position with its label just north-west of it, one track
+// segment per consecutive pair (over both markers) only with the track, the
+// coastline, the frame of the screen map and the title.
+TEST_F(StationPlot, MarkersLabelsTrackCoastlineFrameAndTitle) {
+    const double pos[][2] = {{70, 41}, {69.5, 41.25}, {69, 41.5}};
+    for (int i = 1; i <= 3; ++i) add_cast(i, ("00" + std::to_string(i)).c_str(), pos[i - 1][0], pos[i - 1][1]);
+    const auto joins = [](const RecordingSurface::Call& c, Quad q) {
+        return coords(c) == q || coords(c) == Quad{q[2], q[3], q[0], q[1]};
+    };
+    for (const bool withtrack : {true, false}) {
+        SCOPED_TRACE(withtrack);
+        page.clear();
+        EXPECT_TRUE(draw(withtrack).ok());
+        const auto& c = page.calls();
+        const auto find = [&](auto pred) { return std::find_if(c.begin(), c.end(), pred) - c.begin(); };
+        const auto count = [&](auto pred) { return std::count_if(c.begin(), c.end(), pred); };
+        EXPECT_EQ(coords(page.of(Op::Scale).at(0)), (Quad{72, 44, 64.5, 36.6}));
+        for (int i = 1; i <= 3; ++i) {
+            SCOPED_TRACE(i);
+            const double x = pos[i - 1][0], y = pos[i - 1][1];
+            const auto marker = find([&](const auto& k) {
+                return k.op == Op::Circle && coords(k) == Quad{x, y, 0.048, 0} && k.state.fill_style == kFillSolid;
+            });
+            ASSERT_LT(marker, std::ssize(c));
+            const auto label = find([&](const auto& k) { return k.op == Op::Print && k.text == " " + std::to_string(i); });
+            ASSERT_LT(label, std::ssize(c));
+            EXPECT_NEAR(c[label].a, x + 0.05, 1e-12);
+            EXPECT_NEAR(c[label].b, y + 0.1, 1e-12);
+            if (i == 1) continue;
+            const Quad pair{x, y, pos[i - 2][0], pos[i - 2][1]};
+            EXPECT_EQ(count([&](const auto& k) { return k.op == Op::Line && joins(k, pair); }), withtrack ? 1 : 0);
+            EXPECT_TRUE(!withtrack || find([&](const auto& k) { return k.op == Op::Line && joins(k, pair); }) > label);
+        }
+        EXPECT_EQ(page.of(Op::Circle).size(), 3u);
+        EXPECT_EQ(page.of(Op::Line).size(), (withtrack ? 2u : 0u) + 5u);
+        const Quad lines[] = {{70.5, 41, 70, 41.5},  // the coastline, then the frame
+                              {71, 42.5, 71, 40}, {71, 42.5, 65.5, 42.5}, {65.5, 42.5, 65.5, 40}, {65.5, 40, 71, 40}};
+        for (const Quad& q : lines)
+            EXPECT_EQ(count([&](const auto& k) { return k.op == Op::Line && joins(k, q); }), 1) << q[0] << " " << q[1];
+        const auto title = find([](const auto& k) { return k.op == Op::Print && k.text == "Cast Positions"; });
+        ASSERT_LT(title, std::ssize(c));
+        EXPECT_EQ(std::tuple(c[title].a, c[title].b), std::tuple(69, 39.8));
+    }
 }
 
 // Only casts a load filled get a dot; the track joins each to the one before

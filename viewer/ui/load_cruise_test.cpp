@@ -66,6 +66,11 @@ TEST_F(LoadFlow, StoppedLoadKeepsItsCastsThenNamesEachFileInOneMessage) {
                   "The load stopped early; casts 1 to 2 are loaded.");
     EXPECT_EQ(std::pair(fake.quenvar.statuses.size(), last(fake.quenvar.statuses).substr(0, 25)),
               std::pair(1ul, std::string("No coastline on the map: ")));
+    // Stopped at its first cast.
+    EXPECT_TRUE(readsb911(v, sb911_cruise({"009"}, "009")).stopped);
+    EXPECT_EQ(last(fake.alerts.shown).second, folder.path("CRUISEd009.PRE") +
+                                                  ": cannot be opened: No such file or directory\n"
+                                                  "The load stopped early; no cast was loaded.");
 }
 
 // A file named on the command line goes to the reader its name calls; a header
@@ -104,14 +109,21 @@ TEST_F(LoadFlow, BongoLoadWritesTheDiagnosticFileAndEndsOnCastFiftyOne) {
     EXPECT_TRUE(readbongo(v, folder.path("nowhere/header.dat")).stopped);
     EXPECT_EQ(read_all(folder.path("test.dat")), "");
 
-    // A link planted in its place is refused (its target stays whole); the load goes on.
-    folder.write("victim", "precious\n");
-    std::filesystem::create_symlink(folder.path("victim"), v.paths.diagnostic = folder.path("link.dat"));
-    fake.alerts.shown.clear();
-    EXPECT_FALSE(readbongo(v, header).stopped);
-    ASSERT_EQ(fake.alerts.shown.size(), 1u);
-    EXPECT_NE(fake.alerts.shown[0].second.find("symbolic link"), std::string::npos) << fake.alerts.shown[0].second;
-    EXPECT_EQ(read_all(folder.path("victim")), "precious\n");
+    // A link planted in its place, symbolic or hard, is refused (its target
+    // stays whole); the load goes on.
+    const std::string victim = folder.write("victim", "precious\n");
+    std::filesystem::create_symlink(victim, folder.path("link.dat"));
+    std::filesystem::create_hard_link(victim, folder.path("hard.dat"));
+    for (const auto& [name, why] : {std::pair("link.dat", ": it is a symbolic link"),
+                                    std::pair("hard.dat", ": it is not a regular file of this user's alone")}) {
+        SCOPED_TRACE(name);
+        v.paths.diagnostic = folder.path(name);
+        fake.alerts.shown.clear();
+        EXPECT_FALSE(readbongo(v, header).stopped);
+        ASSERT_EQ(fake.alerts.shown.size(), 1u);
+        EXPECT_TRUE(fake.alerts.shown[0].second.ends_with(why)) << fake.alerts.shown[0].second;
+        EXPECT_EQ(read_all(victim), "precious\n");
+    }
 }
 
 // CNV files load in name order as one cruise; on the command line each run of

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "plot/map_frame.h"
 #include "testing/fake_windows.h"
 #include "testing/scratch_folder.h"
 
@@ -82,6 +83,22 @@ TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
         EXPECT_EQ(marks, row.picked ? picked : Marks{});
         EXPECT_EQ(f.quenvar.captions.empty(), !row.picked);
     }
+}
+
+// Off Plymouth the map fits the stations and its pick box shrinks with the
+// frame: a press 0.01 degrees from a station, inside the fixed frame's box,
+// misses; one a third of the scaled box away picks.
+TEST(StationsMouseDown, PickBoxScalesWithAFittedFrame) {
+    const std::vector<Pos> casts{{4.10, 50.30}, {4.20, 50.36}};
+    Cruise f(casts, 1);
+    f.d.castfile[1] = "a.cnv", f.d.castfile[2] = "b.cnv";  // filled by a load
+    const MapFrame frame = map_frame(f.d);
+    ASSERT_TRUE(frame.fitted);
+    ASSERT_LT(frame.scale(), 0.1);
+    Stations::Form_MouseDown(f.viewer, 1, 0, 4.20 + 0.01, 50.36);
+    EXPECT_EQ(int(f.d.curcast), 1);
+    Stations::Form_MouseDown(f.viewer, 1, 0, 4.20 - pickradius * frame.scale() / 3, 50.36);
+    EXPECT_EQ(int(f.d.curcast), 2);
 }
 
 }  // namespace
