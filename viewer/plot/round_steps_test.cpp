@@ -19,7 +19,6 @@ TEST(RoundAxis, SmallestStepThatBracketsInEightIntervals) {
         {"multiples stay where they are", 14.5, 15.1, 14.5, 15.1, 0.1},
         {"negative depths", -3.2, 11.6, -4, 12, 2},
         {"all equal: widened by 0.5 each way", 14.6, 14.6, 14, 15.2, 0.2},
-        {"given the wrong way round", 5, 1, 1, 5, 0.5},
         {"not finite", NAN, 3, 0, 1, 1},
     };
     for (const Row& r : rows) {

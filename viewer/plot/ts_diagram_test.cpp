@@ -51,7 +51,6 @@ TEST(TsPick, NearestDotWithinTheRadius) {
     struct Row { const char* name; double t, s, dx, dy; int cast, scan; };  // cast 0: nothing picked
     const Row rows[] = {
         {"on a dot: of two at one place, the lower cast", 12, 35, 0, 0, 2, 1},
-        {"3 px off", 8, 35.5, 3, 0, 2, 2},
         {"on the radius", 20, 32, 0, -4, 1, 2},
         {"just beyond it", 20, 32, 0, -4.01, 0, 0},
         {"a scan above the box", 25, 33, 0, 0, 0, 0},

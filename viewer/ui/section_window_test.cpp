@@ -51,7 +51,9 @@ TEST(SectionWindow, DialogLoadPickAndPrint) {
     Section::Form_MouseDown(f.viewer, 1, 0, b.left + (b.right - b.left) * 0.6, b.top);
     EXPECT_EQ(f.d.curcast, 3.0);
     EXPECT_TRUE(print_section(f.viewer, "s.pdf"));
-    EXPECT_EQ(f.printer.jobs.at(0).second.of(Op::Image).size(), 2u) << "the field and the colour bar";
+    const RecordingSurface& page = f.printer.jobs.at(0).second;
+    EXPECT_EQ(page.of(Op::Image).size(), 2u) << "the field and the colour bar";
+    EXPECT_EQ(last(page.of(Op::FillPolygon)).color, rgb(160, 160, 160)) << "the sea bed";
     f.viewer.section_choice.var = kFluor;
     EXPECT_FALSE(print_section(f.viewer, "s.pdf"));
     EXPECT_EQ(last(f.quenvar.statuses), "No casts with a position and data for the section");
