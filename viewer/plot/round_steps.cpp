@@ -34,7 +34,7 @@ int step_decimals(double step) {
 
 std::string round_label(double x, int decimals) {
     std::string pattern = "0";
-    if (decimals > 0) pattern += "." + std::string(std::size_t(decimals), '0');
+    if (decimals > 0) pattern.append(1, '.').append(std::size_t(decimals), '0');
     const std::string text = format_number(x, pattern);
     return text.find_first_not_of("-0.") == std::string::npos ? format_number(0, pattern) : text;
 }
