@@ -24,10 +24,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// 200 casts 0.05 degrees of latitude (5.6 km) apart; the shelf deepens from
-// 100 to 500 m and back, one scan a metre. Temperature falls and salinity
-// rises with depth, both drifting along the track, with a little noise, so
-// the T-S dots rarely coincide.
+// 200 casts of 500 scans, one a metre, 0.05 degrees of latitude (5.6 km)
+// apart; the bottom depth (botdep) deepens from 100 to 600 m and back.
+// Temperature falls and salinity rises with depth, both drifting along the
+// track, with a little noise, so the T-S dots rarely coincide.
 const CruiseData& full_store() {
     static const CruiseData d = [] {
         CruiseData c;
@@ -39,9 +39,9 @@ const CruiseData& full_store() {
         for (int i = 1; i <= kMaxCast; ++i) {
             c.castfile[i] = "cast" + std::to_string(i), c.castno[i] = std::to_string(i);
             c.lat[i] = 38 + 0.05 * i, c.lon[i] = 70;
-            const int n = 100 + int(400 * std::sin(M_PI * i / (kMaxCast + 1)));
-            c.npts[i] = n;
-            for (int k = 1; k <= n; ++k) {
+            c.botdep[i] = 100 + int(500 * std::sin(M_PI * i / (kMaxCast + 1)));
+            c.npts[i] = kMaxScan;
+            for (int k = 1; k <= kMaxScan; ++k) {
                 const double z = k, wobble = 0.3 * std::sin(i * 0.7 + k * 0.13);
                 c.castdat(i, k, kDepth) = z;
                 c.castdat(i, k, kTemp) = 20 - 14 * (1 - std::exp(-z / 120)) + 2 * std::sin(i / 30.0) + wobble;
