@@ -47,7 +47,7 @@ RgbImage raster(const Field& f, double lo, double hi) {
 }
 
 // Contours at round levels, each polyline long enough labelled at its middle
-// on a white patch.
+// on a white patch, unless another label is there.
 void draw_contours(PlotSurface& s, const Canvas& c, const Axes& a, const Field& f, double lo, double hi) {
     const std::vector<double> levels = round_levels(lo, hi, steps_125(), 10);
     if (levels.empty()) return;
@@ -69,7 +69,13 @@ void draw_contours(PlotSurface& s, const Canvas& c, const Axes& a, const Field& 
             const std::string text = round_label(level, decimals);
             if (length < 6 * c.char_width * double(text.size())) continue;
             const FieldPoint mid = line[line.size() / 2];
-            labels.push_back({a.x(mid.x), a.y(mid.y), text});
+            const double x = a.x(mid.x), y = a.y(mid.y), w = c.char_width * double(text.size());
+            // One label where two would touch.
+            const bool clear = std::none_of(labels.begin(), labels.end(), [&](const Label& l) {
+                return std::abs(l.x - x) < (w + c.char_width * double(l.text.size())) / 2 + c.char_width &&
+                       std::abs(l.y - y) < c.line_height;
+            });
+            if (clear) labels.push_back({x, y, text});
         }
     s.FillStyle(kFillSolid);
     for (const Label& l : labels) {
