@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "surface/qt_text.h"
 #include "surface/segment_clip.h"
@@ -187,4 +188,56 @@ void ImageSurface::Print(const std::string& text) {
     const double ascent = QFontMetricsF(f, &image_).ascent();
     // Baseline on a whole device pixel keeps the glyphs crisp.
     p.drawText(QPointF(u / dpr_, (v + std::round(ascent * dpr_)) / dpr_), to_qstring(text));
+}
+
+void ImageSurface::Image(const RgbImage& image, double x1, double y1, double x2, double y2) {
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != std::size_t(image.width) * std::size_t(image.height))
+        return;
+    const double u0 = dev_x(x1), v0 = dev_y(y1), u1 = dev_x(x2), v1 = dev_y(y2);
+    if (!finite(u0, v0, u1, v1) || u0 == u1 || v0 == v1) return;
+    // The source column and row under each device pixel's centre; -1 outside.
+    const auto sources = [](double from, double to, int device, int count) {
+        std::vector<int> out(std::size_t(device), -1);
+        const double lo = std::min(from, to), hi = std::max(from, to);
+        for (int p = std::max(0, int(std::floor(lo))); p < device && p < hi; ++p) {
+            const double t = (p + 0.5 - from) / (to - from);
+            if (t >= 0 && t < 1) out[std::size_t(p)] = std::min(count - 1, int(t * count));
+        }
+        return out;
+    };
+    const std::vector<int> cols = sources(u0, u1, image_.width(), image.width);
+    const std::vector<int> rows = sources(v0, v1, image_.height(), image.height);
+    for (int y = 0; y < image_.height(); ++y) {
+        if (rows[std::size_t(y)] < 0) continue;
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        const Color* src = image.pixels.data() + std::size_t(rows[std::size_t(y)]) * std::size_t(image.width);
+        for (int x = 0; x < image_.width(); ++x)
+            if (cols[std::size_t(x)] >= 0) line[x] = to_qrgb(src[cols[std::size_t(x)]]);
+    }
+}
+
+void ImageSurface::FillPolygon(const std::vector<UserPoint>& points, Color color) {
+    if (points.size() < 3) return;
+    std::vector<QPointF> dev;
+    for (const UserPoint& p : points) {
+        dev.emplace_back(dev_x(p.x), dev_y(p.y));
+        if (!finite(dev.back().x(), dev.back().y(), 0)) return;
+    }
+    const QRgb c = to_qrgb(color);
+    std::vector<double> cross;
+    for (int y = 0; y < image_.height(); ++y) {
+        const double cy = y + 0.5;
+        cross.clear();
+        for (std::size_t k = 0; k < dev.size(); ++k) {
+            const QPointF& a = dev[k];
+            const QPointF& b = dev[(k + 1) % dev.size()];
+            if ((a.y() <= cy) != (b.y() <= cy))
+                cross.push_back(a.x() + (cy - a.y()) * (b.x() - a.x()) / (b.y() - a.y()));
+        }
+        std::sort(cross.begin(), cross.end());
+        // Pixels whose centres lie in [left, right) of each pair.
+        for (std::size_t k = 0; k + 1 < cross.size(); k += 2)
+            span(y, std::ceil(cross[k] - 0.5), std::ceil(cross[k + 1] - 0.5) - 1, c);
+    }
 }

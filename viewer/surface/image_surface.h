@@ -57,6 +57,10 @@ public:
     void LineBox(double x1, double y1, double x2, double y2) override;
     void Circle(double x, double y, double radius) override;
     void Print(const std::string& text) override;
+    // A device pixel takes the colour of the image pixel under its centre.
+    void Image(const RgbImage& image, double x1, double y1, double x2, double y2) override;
+    // A device pixel is filled when its centre lies inside.
+    void FillPolygon(const std::vector<UserPoint>& points, Color color) override;
     void NewPage() override {}
     void EndDoc() override {}
 

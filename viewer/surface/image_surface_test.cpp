@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -97,6 +98,36 @@ TEST(ImageSurface, InkOfSingleCalls) {
         row.draw(s);
         const auto [count, box] = ink(s.image());
         EXPECT_TRUE(box == row.box && (row.count < 0 || count == row.count)) << count;
+    }
+}
+
+// An image takes the pixel under each device pixel's centre, mirrored when its
+// rectangle runs backwards; a polygon fills the pixels whose centres lie
+// inside. 200 x 100 pixels for (0, 0)-(100, 100).
+TEST(ImageSurface, ImagesAndPolygons) {
+    constexpr Color kGreen = rgb(0, 255, 0), kBlue = rgb(0, 0, 255);
+    const RgbImage quad{2, 2, {kRed, kGreen, kBlue, kBack}};
+    struct Row {
+        const char* name; std::function<void(ImageSurface&)> draw; QRect box; int count; std::vector<Color> at;
+    };
+    const std::vector<QPoint> probes = {{25, 12}, {75, 12}, {25, 37}, {60, 60}};
+    const Row rows[] = {
+        {"an image on the top-left quarter", [&](auto& s) { s.Image(quad, 0, 0, 50, 50); }, QRect(0, 0, 100, 50), 3750,
+         {kRed, kGreen, kBlue, kBack}},
+        {"mirrored both ways", [&](auto& s) { s.Image(quad, 50, 50, 0, 0); }, QRect(0, 0, 100, 50), 3750,
+         {kBack, kBlue, kGreen, kBack}},
+        {"too few pixels", [](auto& s) { s.Image(RgbImage{2, 2, {kRed}}, 0, 0, 50, 50); }, QRect(), 0, {}},
+        {"a square", [](auto& s) { s.FillPolygon({{10, 20}, {60, 20}, {60, 70}, {10, 70}}, kRed); },
+         QRect(20, 20, 100, 50), 5000, {kBack, kBack, kRed, kRed}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ImageSurface s(200, 100, 1, kBack);
+        s.Scale(0, 0, 100, 100);
+        row.draw(s);
+        const auto [count, box] = ink(s.image());
+        EXPECT_TRUE(box == row.box && count == row.count) << count;
+        for (std::size_t k = 0; k < row.at.size(); ++k) EXPECT_EQ(s.image().pixel(probes[k]), q(row.at[k])) << k;
     }
 }
 

@@ -70,9 +70,10 @@ QFont PdfSurface::default_font() {
     return f;
 }
 
-PdfSurface::PdfSurface(std::string path, QPageSize page, QFont font)
-    : SurfaceState(rgb(255, 255, 255), 0), path_(std::move(path)), page_(std::move(page)), font_(std::move(font)) {
-    const QPageLayout layout(page_, QPageLayout::Portrait,
+PdfSurface::PdfSurface(std::string path, QPageSize page, QFont font, QPageLayout::Orientation orientation)
+    : SurfaceState(rgb(255, 255, 255), 0), path_(std::move(path)), page_(std::move(page)), font_(std::move(font)),
+      orientation_(orientation) {
+    const QPageLayout layout(page_, orientation_,
                              QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                              QPageLayout::Millimeter);
     const QRect area = layout.paintRectPixels(kResolution);
@@ -104,7 +105,7 @@ QPainter* PdfSurface::painter() {
     buffer_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(buffer_.get());
     writer_->setResolution(kResolution);
-    writer_->setPageLayout(QPageLayout(page_, QPageLayout::Portrait,
+    writer_->setPageLayout(QPageLayout(page_, orientation_,
                                        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                        QPageLayout::Millimeter));
     writer_->setCreator(QStringLiteral("Quenvar9"));
@@ -267,4 +268,47 @@ void PdfSurface::EndDoc() {
         why_.clear();
     }
     pdf_.clear();
+}
+
+void PdfSurface::Image(const RgbImage& image, double x1, double y1, double x2, double y2) {
+    QPainter* p = painter();
+    if (!p) return;
+    stroke_run();
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != std::size_t(image.width) * std::size_t(image.height))
+        return;
+    const QPointF a = dev(x1, y1), b = dev(x2, y2);
+    const QRectF box = QRectF(a, b).normalized();
+    const QRectF far(-kFar, -kFar, width_ + 2 * kFar, height_ + 2 * kFar);
+    if (!std::isfinite(box.width()) || !std::isfinite(box.height()) || box.isEmpty() || !far.contains(box)) return;
+    QImage img(image.width, image.height, QImage::Format_RGB32);
+    for (int y = 0; y < image.height; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < image.width; ++x) {
+            const Color c = image.pixels[std::size_t(y) * std::size_t(image.width) + std::size_t(x)];
+            line[x] = qRgb(red_of(c), green_of(c), blue_of(c));
+        }
+    }
+    // Flate rather than JPEG: the colours of a colour map stay exact, and
+    // neighbouring cells do not bleed into each other.
+    p->setRenderHint(QPainter::LosslessImageRendering);
+    // A rectangle given right to left, or bottom to top, shows the image mirrored.
+    p->drawImage(box, img.mirrored(b.x() < a.x(), b.y() < a.y()));
+}
+
+void PdfSurface::FillPolygon(const std::vector<UserPoint>& points, Color color) {
+    QPainter* p = painter();
+    if (!p) return;
+    stroke_run();
+    if (points.size() < 3) return;
+    QPolygonF polygon;
+    for (const UserPoint& u : points) {
+        const QPointF d = dev(u.x, u.y);
+        if (!std::isfinite(d.x()) || !std::isfinite(d.y())) return;
+        // Beyond the far limit only the slope of edges reaching out changes.
+        polygon << QPointF(std::clamp(d.x(), -kFar, width_ + kFar), std::clamp(d.y(), -kFar, height_ + kFar));
+    }
+    p->setPen(Qt::NoPen);
+    p->setBrush(to_qcolor(color));
+    p->drawPolygon(polygon, Qt::OddEvenFill);
 }

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QFont>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPen>
@@ -23,7 +24,8 @@
 // throw: drawing goes on regardless, and job_ok() tells whether the last
 // EndDoc wrote its file. A surface destroyed before EndDoc writes nothing.
 //
-// Scale maps onto the printable area, the page inside its margins, portrait;
+// Scale maps onto the printable area, the page inside its margins, portrait
+// unless the surface is made for landscape pages;
 // every point is rounded to whole device units of 1/1200 inch.
 // Lines are thin (0.3 pt) in DrawStyle; a dash pattern runs on across
 // segments that join end to start, so a curve drawn as many short segments
@@ -39,8 +41,8 @@ public:
     static QFont default_font();
     static constexpr double kMarginMm = 10.0;
 
-    explicit PdfSurface(std::string path, QPageSize page = default_page_size(),
-                        QFont font = default_font());
+    explicit PdfSurface(std::string path, QPageSize page = default_page_size(), QFont font = default_font(),
+                        QPageLayout::Orientation orientation = QPageLayout::Portrait);
     ~PdfSurface() override;
     PdfSurface(const PdfSurface&) = delete;
     PdfSurface& operator=(const PdfSurface&) = delete;
@@ -56,6 +58,8 @@ public:
     void LineBox(double x1, double y1, double x2, double y2) override;
     void Circle(double x, double y, double radius) override;
     void Print(const std::string& text) override;
+    void Image(const RgbImage& image, double x1, double y1, double x2, double y2) override;
+    void FillPolygon(const std::vector<UserPoint>& points, Color color) override;
     void NewPage() override;
     void EndDoc() override;
 
@@ -71,6 +75,7 @@ private:
     std::string path_;
     QPageSize page_;
     QFont font_;
+    QPageLayout::Orientation orientation_;
     double width_ = 1, height_ = 1;  // printable area, device units
     UserRect user_;
 

@@ -103,6 +103,30 @@ TEST_F(PdfSurfaceTest, ScaleCoversThePrintableAreaAndClipsFarOutside) {
     EXPECT_FALSE(dark_box(img.copy(50, int(margin + 0.6 * h) - 2, 10, 5), 240).isEmpty()) << "the far line";
 }
 
+// On a landscape page an image fills its rectangle (here the left half, red
+// above blue) and a polygon its outline (a green triangle at the right).
+TEST_F(PdfSurfaceTest, LandscapeImagesAndPolygons) {
+    const std::string out = path("section.pdf");
+    PdfSurface s(out, QPageSize(QPageSize::A4), PdfSurface::default_font(), QPageLayout::Landscape);
+    s.Scale(0, 0, 100, 100);
+    s.Image(RgbImage{1, 2, {rgb(255, 0, 0), rgb(0, 0, 255)}}, 0, 0, 50, 100);
+    s.FillPolygon({{60, 10}, {100, 10}, {100, 90}}, rgb(0, 255, 0));
+    s.EndDoc();
+    ASSERT_TRUE(s.job_ok());
+    run("pdftoppm", out, {"-singlefile", "-r", "20", QString::fromStdString(out)});
+    const QImage img(QString::fromStdString(out) + ".ppm");
+    ASSERT_GT(img.width(), img.height());
+    const QRectF area(img.width() * 10 / 297.0, img.height() * 10 / 210.0, img.width() * 277 / 297.0,
+                      img.height() * 190 / 210.0);
+    const auto at = [&](double x, double y) {
+        return img.pixelColor(int(area.left() + x / 100 * area.width()), int(area.top() + y / 100 * area.height()));
+    };
+    EXPECT_EQ(at(25, 25), QColor(255, 0, 0));
+    EXPECT_EQ(at(25, 75), QColor(0, 0, 255));
+    EXPECT_EQ(at(95, 30), QColor(0, 255, 0));
+    EXPECT_EQ(at(65, 80), QColor(255, 255, 255)) << "left of the triangle's slope";
+}
+
 // A profile is drawn as many short segments, each shorter than one dash; the
 // pattern must run on across them for the curves to stay apart on paper. The
 // page looks the same whether joined segments are stroked as one path or each

@@ -1,8 +1,20 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "store/color.h"
+
+// A point in user coordinates.
+struct UserPoint {
+    double x = 0, y = 0;
+};
+
+// An image of width x height pixels, row by row from the top, each a Color.
+struct RgbImage {
+    int width = 0, height = 0;
+    std::vector<Color> pixels;
+};
 
 // The immediate-mode drawing interface of the profile window, the station map,
 // the data listing and the printer. All coordinates are user units of the last
@@ -32,6 +44,15 @@ public:
     // (CurrentX, CurrentY), underlined when FontUnderline is on. An empty text
     // draws nothing.
     virtual void Print(const std::string& text) = 0;
+    // The image stretched over the rectangle from (x1, y1), where its first
+    // pixel's corner goes, to (x2, y2), the last pixel's far corner: each pixel
+    // a block of its colour. An image whose pixels do not number width x
+    // height draws nothing.
+    virtual void Image(const RgbImage& image, double x1, double y1, double x2, double y2) = 0;
+    // The polygon through `points`, closed back to the first, filled in `color`
+    // by the even-odd rule, without an outline. Fewer than three points, or a
+    // point that is not finite, draw nothing.
+    virtual void FillPolygon(const std::vector<UserPoint>& points, Color color) = 0;
     // Printer only: starts a new page within the current job.
     virtual void NewPage() = 0;
     // Printer only: ends the job, writing out the pages drawn so far.

@@ -9,7 +9,7 @@
 // the state in force at the time, so tests can check what a routine drew.
 class RecordingSurface : public SurfaceState {
 public:
-    enum class Op { Cls, Scale, Line, LineBox, Circle, Print, NewPage, EndDoc };
+    enum class Op { Cls, Scale, Line, LineBox, Circle, Print, Image, FillPolygon, NewPage, EndDoc };
 
     // The surface state a call was made under.
     using State = DrawingState;
@@ -19,6 +19,9 @@ public:
         double a = 0, b = 0, c = 0, d = 0;  // coordinates, as given
         std::string text;                   // Print only
         State state;
+        RgbImage image{};                   // Image only
+        std::vector<UserPoint> points{};    // FillPolygon only, with its colour
+        Color color = 0;
     };
 
     explicit RecordingSurface(Color back = rgb(255, 255, 255), Color fore = 0) : SurfaceState(back, fore) {}
@@ -31,6 +34,15 @@ public:
     void Print(const std::string& text) override {
         record(Op::Print, state_.current_x, state_.current_y);
         calls_.back().text = text;
+    }
+    void Image(const RgbImage& image, double x1, double y1, double x2, double y2) override {
+        record(Op::Image, x1, y1, x2, y2);
+        calls_.back().image = image;
+    }
+    void FillPolygon(const std::vector<UserPoint>& points, Color color) override {
+        record(Op::FillPolygon);
+        calls_.back().points = points;
+        calls_.back().color = color;
     }
     void NewPage() override { record(Op::NewPage); }
     void EndDoc() override { record(Op::EndDoc); }

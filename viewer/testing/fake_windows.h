@@ -64,6 +64,28 @@ struct FakeLimitDialog : LimitDialog {
     void Visible(bool on) override { visible = on; }
 };
 
+struct FakePlotWindow : PlotWindow {
+    RecordingSurface plot;
+    bool visible = false;
+    Canvas size{400, 300, 7, 13, 2};
+    PlotSurface& surface() override { return plot; }
+    void Visible(bool on) override { visible = on; }
+    bool Visible() const override { return visible; }
+    Canvas canvas() const override { return size; }
+};
+
+struct FakeSectionDialog : SectionDialog {
+    SectionChoice offered, chosen;
+    int ncast = -1;
+    std::vector<int> vars;
+    bool visible = false;
+    void offer(const SectionChoice& c, int n, const std::vector<int>& v) override {
+        offered = c, ncast = n, vars = v, visible = true;
+    }
+    SectionChoice choice() const override { return chosen; }
+    void Visible(bool on) override { visible = on; }
+};
+
 // Each job records on a fresh surface kept with its path; every job fails with `fail` when set.
 struct FakePrinter : Printer {
     std::vector<std::pair<std::string, RecordingSurface>> jobs;

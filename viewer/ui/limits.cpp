@@ -4,6 +4,7 @@
 
 #include "format/number_format.h"
 #include "ui/profile_plot.h"
+#include "ui/section_window.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ void limitok_Click(Viewer& v) {
         v.limitbox.Visible(false);
         drawaxes(v);
         drawcast(v, static_cast<int>(d.curcast));
+        draw_section(v);
         return;
     }
     // Refused: the bars go to their ends, min at the top and max at the bottom,

@@ -14,7 +14,9 @@
 #include "readers/record_fields.h"
 #include "readers/sb911_reader.h"
 #include "ui/profile_plot.h"
+#include "ui/section_window.h"
 #include "ui/station_map.h"
+#include "ui/ts_window.h"
 
 namespace {
 
@@ -52,7 +54,9 @@ void end_load(Viewer& v, const std::string& path, const LoadResult& r, const cha
     const CoastResult coast = stamap(v);
     drawaxes(v);
     v.d.curcast = r.first_cast;
+    show_ts(v);
     drawcast(v, r.first_cast);
+    section_loaded(v);
     // Every later redraw of the map meets the same fault; it is told here only.
     if (!coast.ok()) v.quenvar.status("No coastline on the map: " + coast.message());
     if (!r.issues.empty()) v.alerts.message_box(title, problem_text(r));

@@ -9,6 +9,7 @@
 #include "plot/stations.h"
 #include "ui/info_window.h"
 #include "ui/listing.h"
+#include "ui/ts_window.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ void drawcast(Viewer& v, int p) {
     bar.Max(n > 0 ? static_cast<int>(std::min<double>(n, kMaxScan)) : 0);
     bar.Min(1);
     listcast(v, 1);
+    draw_ts(v);
 }
 
 namespace quenvar {

@@ -10,7 +10,7 @@ void drawaxes(Viewer& v);
 // p >= 0 draws the profiles of curcast, fills station p's marker on the map,
 // sets the title and refreshes the information window and the listing (the
 // scroll range becomes 1..npts, which may list from the moved scroll box
-// before the listing from scan 1).
+// before the listing from scan 1), then the T-S diagram.
 // p < 0 erases the profiles of curcast by drawing them again in the background
 // colour and resets station -p's marker; nothing else changes.
 // A segment is drawn only when both ends lie strictly inside (1, 100) plot

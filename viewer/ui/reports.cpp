@@ -6,6 +6,8 @@
 #include "print/cast_report.h"
 #include "print/station_plot.h"
 #include "ui/profile_plot.h"
+#include "ui/section_window.h"
+#include "ui/ts_window.h"
 
 namespace {
 
@@ -22,9 +24,9 @@ std::string file_safe(const std::string& text) {
     return out;
 }
 
-// Ends the job on `page`, asks the printer whether the file was written and
-// tells the main window's status line, adding `note` to a success.
-bool finish_job(Viewer& v, PlotSurface& page, const std::string& path, const std::string& note = {}) {
+}  // namespace
+
+bool finish_job(Viewer& v, PlotSurface& page, const std::string& path, const std::string& note) {
     page.EndDoc();
     std::string why;
     const bool ok = v.printer.last_job_ok(&why);
@@ -35,13 +37,18 @@ bool finish_job(Viewer& v, PlotSurface& page, const std::string& path, const std
     return ok;
 }
 
-}  // namespace
+std::string cruise_name(const Viewer& v) {
+    const std::filesystem::path folder(v.report_folder);
+    return (folder.has_filename() ? folder.filename() : folder.parent_path().filename()).string();
+}
 
 std::optional<Report> report_named(std::string_view name) {
     if (name == "stations") return Report::stations;
     if (name == "track") return Report::track;
     if (name == "cast") return Report::cast;
     if (name == "casts") return Report::casts;
+    if (name == "ts") return Report::ts;
+    if (name == "section") return Report::section;
     return std::nullopt;
 }
 
@@ -51,6 +58,8 @@ std::string report_path(const Viewer& v, Report kind) {
     case Report::stations: name = "stations.pdf"; break;
     case Report::track: name = "track.pdf"; break;
     case Report::casts: name = "casts.pdf"; break;
+    case Report::ts: name = "ts.pdf"; break;
+    case Report::section: name = "section.pdf"; break;
     case Report::cast: {
         const int k = std::clamp(int(v.d.curcast), 0, kMaxCast);
         std::string number = file_safe(v.d.castno[k]);
@@ -70,6 +79,8 @@ bool print_report(Viewer& v, Report kind, const std::string& output) {
     case Report::track: return staprint(v, true, path);
     case Report::cast: return print_casts(v, 0, path);
     case Report::casts: return print_casts(v, 1, path);
+    case Report::ts: return print_ts(v, path);
+    case Report::section: return print_section(v, path);
     }
     return false;
 }

@@ -13,9 +13,11 @@ enum class Report {
     track,     // station plot with the ship's track: track.pdf
     cast,      // cast report of the current cast: cast-NNN.pdf
     casts,     // cast report of every loaded cast: casts.pdf
+    ts,        // T-S diagram of the current cast: ts.pdf
+    section,   // section of v.section_choice, landscape: section.pdf
 };
 
-// "stations", "track", "cast" or "casts"; nothing for any other name.
+// "stations", "track", "cast", "casts", "ts" or "section"; nothing for any other name.
 std::optional<Report> report_named(std::string_view name);
 
 // The file a report writes. For Report::cast NNN is castno(curcast) with its
@@ -23,6 +25,13 @@ std::optional<Report> report_named(std::string_view name);
 // upset a file system become '_', and an empty cast number gives the cast
 // index instead ("cast-0.pdf" before any load).
 std::string report_path(const Viewer& v, Report kind);
+
+// The name of the folder of the last cruise loaded ("EN617"); empty before any load.
+std::string cruise_name(const Viewer& v);
+
+// Ends a print job on `page`, asks the printer whether `path` was written and
+// says so in the main window's status line, adding `note` to a success.
+bool finish_job(Viewer& v, PlotSurface& page, const std::string& path, const std::string& note = {});
 
 // Prints `kind` to `output`, or to report_path(v, kind) when `output` is
 // empty. True when the PDF was written; the main window's status line says

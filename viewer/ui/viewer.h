@@ -28,6 +28,13 @@ struct Viewer {
     // Folder of the last cruise file loaded (reports are written there);
     // empty before any load, meaning the working directory.
     std::string report_folder;
+    // The companion plots and the section dialog; null where there are none
+    // (the command line prints them without windows).
+    PlotWindow* ts = nullptr;
+    PlotWindow* section = nullptr;
+    SectionDialog* sectionbox = nullptr;
+    // The casts and variable of the section window and report.
+    SectionChoice section_choice{};
 };
 
 // Writes the store's starting values and readies the companion windows: the

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "plot/canvas.h"
+#include "plot/section_grid.h"
 #include "surface/plot_surface.h"
 #include "ui/scroll_bar.h"
 
@@ -76,8 +79,34 @@ public:
     virtual ~Printer() = default;
     // Starts a job writing `path`. The surface stays valid until the next job.
     virtual PlotSurface& job(const std::string& path) = 0;
+    // The same on landscape pages, where the printer has them.
+    virtual PlotSurface& landscape_job(const std::string& path) { return job(path); }
     // Whether the last job's file was written; a reason when it was not.
     virtual bool last_job_ok(std::string* why) const = 0;
+};
+
+// A companion window that shows one drawing laid out on a Canvas: the T-S
+// diagram, the section.
+class PlotWindow {
+public:
+    virtual ~PlotWindow() = default;
+    virtual PlotSurface& surface() = 0;
+    virtual void Visible(bool on) = 0;
+    virtual bool Visible() const = 0;
+    // The client area in the surface's user units before any Scale (logical
+    // pixels), with the size of the window's text.
+    virtual Canvas canvas() const = 0;
+};
+
+// The section dialog: first and last cast, and the variable.
+class SectionDialog {
+public:
+    virtual ~SectionDialog() = default;
+    // Offers casts 1..ncast and the variables `vars` (codes), set to `choice`, and shows itself.
+    virtual void offer(const SectionChoice& choice, int ncast, const std::vector<int>& vars) = 0;
+    // What the dialog holds now.
+    virtual SectionChoice choice() const = 0;
+    virtual void Visible(bool on) = 0;
 };
 
 // A modal message the user acknowledges with OK.

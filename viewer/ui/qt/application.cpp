@@ -5,13 +5,16 @@
 #include <QFileInfo>
 
 #include "ui/csv_export.h"
+#include "ui/fit_limits.h"
 #include "ui/limits.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
 #include "ui/open_file.h"
 #include "ui/profile_plot.h"
 #include "ui/reports.h"
+#include "ui/section_window.h"
 #include "ui/station_map.h"
+#include "ui/ts_window.h"
 
 ViewerPaths default_paths() {
     const QString share = QDir(QCoreApplication::applicationDirPath() + "/../share/quenvar9").absolutePath();
@@ -30,9 +33,16 @@ QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_)
     lister_ = new ListerPanel(&main_);
     stations_ = new StationsPanel(&main_);
     limitbox_ = new LimitBox(&main_);
+    // Right of the map and the information window, and below everything.
+    ts_ = new PlotPanel(&main_, "ts", "T-S Diagram", QRect(9630, 660, 5400, 4920));
+    section_ = new PlotPanel(&main_, "section", "Section", QRect(15, 7560, 9495, 3780));
+    sectionbox_ = new SectionBox(&main_);
     lister_->view()->fit_surface();
     viewer_.reset(new Viewer{d_, main_, *stations_, *lister_, *info_, main_, *limitbox_, printer_, alerts_,
                              std::move(paths), {}});
+    viewer_->ts = ts_;
+    viewer_->section = section_;
+    viewer_->sectionbox = sectionbox_;
     wire();
 }
 
@@ -51,6 +61,19 @@ void QuenvarApp::wire() {
     main_.on_action("track", handler([&v] { staprint(v, true); }));
     main_.on_action("allcasts", handler([&v] { print_casts(v, 1); }));
     main_.on_action("onecast", handler([&v] { print_casts(v, 0); }));
+    main_.on_action("fitcruise", handler([&v] { quenvar::fitcruise_Click(v); }));
+    main_.on_action("fitcast", handler([&v] { quenvar::fitcast_Click(v); }));
+    main_.on_action("tsplot", handler([&v] { (void)print_report(v, Report::ts); }));
+    main_.on_action("sectionplot", handler([&v] { (void)print_report(v, Report::section); }));
+    main_.on_action("section", handler([&v] { quenvar::section_Click(v); }));
+    ts_->connect_events(handler([&v] { TS::Form_Resize(v); }), handler([&v](int button, int shift, double x, double y) {
+                            TS::Form_MouseDown(v, button, shift, x, y);
+                        }));
+    section_->connect_events(handler([&v] { Section::Form_Resize(v); }),
+                             handler([&v](int button, int shift, double x, double y) {
+                                 Section::Form_MouseDown(v, button, shift, x, y);
+                             }));
+    sectionbox_->connect_events(handler([&v] { sectionbox::ok_Click(v); }));
     main_.on_action("Quit", [this] { quit(); });
     main_.on_close = [this] { quit(); };
     main_.on_key_down = handler([&v](int code, int shift) { quenvar::Form_KeyDown(v, code, shift); });
@@ -77,7 +100,8 @@ void QuenvarApp::wire() {
 void QuenvarApp::quit() {
     // QApplication::quit() would first ask each window to close, in no fixed
     // order, and give up if one declined; exit() ends the loop unconditionally.
-    for (QWidget* w : {static_cast<QWidget*>(limitbox_), static_cast<QWidget*>(stations_),
+    for (QWidget* w : {static_cast<QWidget*>(sectionbox_), static_cast<QWidget*>(section_), static_cast<QWidget*>(ts_),
+                       static_cast<QWidget*>(limitbox_), static_cast<QWidget*>(stations_),
                        static_cast<QWidget*>(lister_), static_cast<QWidget*>(info_), static_cast<QWidget*>(&main_)})
         w->hide();
     QCoreApplication::exit(0);
@@ -85,10 +109,11 @@ void QuenvarApp::quit() {
 
 void QuenvarApp::repaint_all() {
     for (QWidget* w : {static_cast<QWidget*>(&main_), static_cast<QWidget*>(info_), static_cast<QWidget*>(lister_),
-                       static_cast<QWidget*>(stations_), static_cast<QWidget*>(limitbox_)})
+                       static_cast<QWidget*>(stations_), static_cast<QWidget*>(limitbox_), static_cast<QWidget*>(ts_),
+                       static_cast<QWidget*>(section_)})
         if (w->isVisible()) w->repaint();
     // The drawings are opaque children: repainting their window skips them.
-    for (SurfaceWidget* view : {main_.view(), lister_->view(), stations_->view()})
+    for (SurfaceWidget* view : {main_.view(), lister_->view(), stations_->view(), ts_->view(), section_->view()})
         if (view->isVisible()) view->repaint();
 }
 
@@ -96,6 +121,8 @@ void QuenvarApp::refresh() {
     main_.view()->update();
     stations_->view()->update();
     lister_->view()->update();
+    ts_->view()->update();
+    section_->view()->update();
 }
 
 void QuenvarApp::start(const QStringList& files) {

@@ -10,7 +10,9 @@
 #include "ui/qt/limit_box.h"
 #include "ui/qt/lister_panel.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/plot_panel.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/section_box.h"
 #include "ui/qt/stations_panel.h"
 #include "ui/viewer.h"
 
@@ -38,6 +40,9 @@ public:
     ListerPanel& lister() { return *lister_; }
     InfoPanel& info() { return *info_; }
     LimitBox& limitbox() { return *limitbox_; }
+    PlotPanel& ts() { return *ts_; }
+    PlotPanel& section() { return *section_; }
+    SectionBox& sectionbox() { return *sectionbox_; }
 
     // Quit: every window closes and the event loop ends at once; no window is
     // asked, so none can hold the program open.
@@ -68,6 +73,9 @@ private:
     ListerPanel* lister_;
     StationsPanel* stations_;
     LimitBox* limitbox_;
+    PlotPanel* ts_;
+    PlotPanel* section_;
+    SectionBox* sectionbox_;
     PdfPrinter printer_;
     QtAlerts alerts_;
     QtOpenFileDialog cmdgetdata_;

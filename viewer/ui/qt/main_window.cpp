@@ -47,12 +47,18 @@ void MainWindow::build_menus() {
         {"limits", "salt", "&Salinity"},
         {"limits", "fluor", "&Fluoresence"},
         {"limits", "sigma", "Si&gma-t"},
+        {"limits", "fitcruise", "Fit to &cruise"},
+        {"limits", "fitcast", "Fit to c&ast"},
         {"report", "staplt", "&Station PLot"},
         {"report", "track", "S&tation PLot (w/ trackline)"},
         {"report", "allcasts", "&CTD Casts (All)"},
         {"report", "onecast", "CT&D Cast (one)"},
+        {"report", "tsplot", "T-S d&iagram"},
+        {"report", "sectionplot", "S&ection"},
+        {"section", "section", "&Section..."},
     };
-    const std::pair<const char*, const char*> tops[] = {{"getdata", "&Data"}, {"limits", "&Limits"}, {"report", "&Report"}};
+    const std::pair<const char*, const char*> tops[] = {
+        {"getdata", "&Data"}, {"limits", "&Limits"}, {"report", "&Report"}, {"section", "&Section"}};
     for (const auto& [name, caption] : tops) {
         QMenu* m = menuBar()->addMenu(caption);
         m->setObjectName(name);

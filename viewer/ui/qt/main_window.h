@@ -21,7 +21,7 @@ public:
     MainWindow();
 
     // The menu entries by name (mk5, bongosb, depth, ..., onecast, Quit) and the
-    // top-level menus (getdata, limits, report).
+    // top-level menus (getdata, limits, report, section).
     QAction* action(const std::string& name) const { return actions_.at(name); }
     QMenu* menu(const std::string& name) const { return menus_.at(name); }
     // Runs `handler` when the entry `name` is chosen.

@@ -6,6 +6,12 @@ PlotSurface& PdfPrinter::job(const std::string& path) {
     return *surface_;
 }
 
+PlotSurface& PdfPrinter::landscape_job(const std::string& path) {
+    surface_.reset();
+    surface_ = std::make_unique<PdfSurface>(path, page_, font_, QPageLayout::Landscape);
+    return *surface_;
+}
+
 bool PdfPrinter::last_job_ok(std::string* why) const {
     if (!surface_) {
         if (why) *why = "nothing has been printed";

@@ -19,6 +19,7 @@ public:
     // A fresh surface for `path`; the previous job's surface is dropped, and
     // with it an unfinished job (its file is left as it was).
     PlotSurface& job(const std::string& path) override;
+    PlotSurface& landscape_job(const std::string& path) override;
     // False before the first job and while a job has not reached EndDoc.
     bool last_job_ok(std::string* why) const override;
 

@@ -14,18 +14,22 @@ struct CommandLine {
     Report report = Report::casts;
     std::string output;  // empty: the default file in the report folder
     std::vector<std::string> files;
+    bool fit = false;         // --fit: limits fitted to the cruise before the report
+    SectionChoice section{};  // --variable and --casts of --report section
 };
 
 // Options: --help (-h) anywhere before "--" wins; --version; --report KIND;
 // --export csv; --output FILE (with --report or --export only, FILE not
-// empty); "--" ends the options. Anything else starting with '-' (but "-"
+// empty); --fit (with --report); --variable NAME and --casts FIRST-LAST (with
+// --report section; 1 <= FIRST <= LAST <= 200); "--" ends the options. Anything else starting with '-' (but "-"
 // alone) is unknown. Nothing, with the reason in `error`, for a usage error.
 [[nodiscard]] std::optional<CommandLine> parse_command_line(int argc, char* argv[], std::string& error);
 
 // `quenvar9 --report KIND` or `--export csv`: loads the files as the viewer
-// does (load_files), writes the one output and returns the exit status: 0
+// does (load_files), fits the limits with --fit, writes the one output and returns the exit status: 0
 // when it was written and no load stopped, 1 when a load stopped or the
-// output was not written. An output that exists and is not a regular file,
+// output was not written (a section of casts or a variable the cruise does not
+// have included). An output that exists and is not a regular file,
 // or is the same file as any input (a file named, a cast file, a coastline),
 // is refused and left alone. Needs no display.
 int run_headless(const CommandLine& command, char* argv0);
