@@ -1,5 +1,6 @@
 # Checks that every #include under viewer/ and converter/ keeps to the layers:
 #   store, format                bottom: include only themselves
+#   files                        format
 #   readers                      store, format
 #   surface                      store
 #   plot                         readers, surface, store, format
@@ -15,9 +16,10 @@ if(NOT ROOT)
   message(FATAL_ERROR "ROOT not set")
 endif()
 
-set(layers store format readers surface plot print ui ui/qt testing)
+set(layers store format files readers surface plot print ui ui/qt testing)
 set(may_store store)
 set(may_format format)
+set(may_files files format)
 set(may_readers readers store format)
 set(may_surface surface store)
 set(may_plot plot readers surface store format)
@@ -25,7 +27,7 @@ set(may_print print ${may_plot})
 set(may_ui ui ${may_print})
 set(may_ui/qt ui/qt ${may_ui})
 set(may_testing testing ${may_ui})
-set(qt_free store format readers plot print ui)
+set(qt_free store format files readers plot print ui)
 
 set(faults "")
 file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/viewer/*.h ${ROOT}/viewer/*.cpp ${ROOT}/converter/*.h ${ROOT}/converter/*.cpp)
