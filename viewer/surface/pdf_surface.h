@@ -11,14 +11,15 @@
 #include <memory>
 #include <string>
 
+#include "files/output_file.h"
 #include "surface/surface_state.h"
 
 // The printer: print jobs that each write one PDF file.
 //
 // A job begins with the first Line, LineBox, Circle, Print, NewPage or EndDoc
 // after construction or after the previous EndDoc. Its pages are kept in memory;
-// EndDoc writes them to a temporary file beside the target and renames it over
-// the target, so an existing file is only ever replaced by a complete one. A
+// EndDoc hands them to the output writer (OutputFile) under `rules`, so an
+// existing file is only ever replaced by a complete one. A
 // job with nothing drawn still gives a valid one-page file. Failures never
 // throw: drawing goes on regardless, and job_ok() tells whether the last
 // EndDoc wrote its file. A surface destroyed before EndDoc writes nothing.
@@ -39,8 +40,8 @@ public:
     static QFont default_font();
     static constexpr double kMarginMm = 10.0;
 
-    explicit PdfSurface(std::string path, QPageSize page = default_page_size(),
-                        QFont font = default_font());
+    explicit PdfSurface(std::string path, QPageSize page = default_page_size(), QFont font = default_font(),
+                        OutputRules rules = {});
     ~PdfSurface() override;
     PdfSurface(const PdfSurface&) = delete;
     PdfSurface& operator=(const PdfSurface&) = delete;
@@ -69,6 +70,7 @@ private:
     void stroke_run();
 
     std::string path_;
+    OutputRules rules_;
     QPageSize page_;
     QFont font_;
     double width_ = 1, height_ = 1;  // printable area, device units

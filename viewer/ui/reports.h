@@ -26,7 +26,8 @@ std::string report_path(const Viewer& v, Report kind);
 
 // Prints `kind` to `output`, or to report_path(v, kind) when `output` is
 // empty. True when the PDF was written; the main window's status line says
-// which file was written or why it was not.
+// which file was written or why it was not. An output the output writer
+// would refuse, or one of viewer_inputs, is refused before any page is drawn.
 [[nodiscard]] bool print_report(Viewer& v, Report kind, const std::string& output = {});
 
 // The station plot (`withtrack`: with the ship's track) as one print job to

@@ -2,7 +2,7 @@
 
 PlotSurface& PdfPrinter::job(const std::string& path) {
     surface_.reset();
-    surface_ = std::make_unique<PdfSurface>(path, page_, font_);
+    surface_ = std::make_unique<PdfSurface>(path, page_, font_, rules_);
     return *surface_;
 }
 

@@ -1,0 +1,45 @@
+#include "ui/data_export.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "testing/fake_windows.h"
+#include "testing/scratch_folder.h"
+#include "ui/load_cruise.h"
+#include "ui/reports.h"
+
+namespace {
+
+// The sample cruise from the Data menu in every format: the default file in
+// the report folder, the status line naming it (escaped where the name holds
+// control characters); never over a cast file, nor a report. The NetCDF header
+// with its storage (kind, chunks, compression) as ncdump shows it, against the
+// one checked in beside the sample: time and command given, library versions
+// masked, nothing in it changes run to run.
+TEST(DataExport, TheSampleCruiseInEveryFormat) {
+    ScratchFolder dir;
+    FakeViewer f;
+    ASSERT_FALSE(load_file(f.viewer, QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr").stopped);
+    f.viewer.report_folder = dir.path("");
+    const struct { DataFormat format; std::string output, file, shown; } rows[] = {
+        {DataFormat::csv, "", "casts.csv", "casts.csv"}, {DataFormat::netcdf, "", "casts.nc", "casts.nc"},
+        {DataFormat::odv, "", "casts_odv.txt", "casts_odv.txt"},
+        {DataFormat::csv, dir.path("a\x1b]0;x\a.csv"), "a\x1b]0;x\a.csv", "a\\x1B]0;x\\x07.csv"},
+    };
+    const ExportInfo info{"quenvar9", "quenvar9 --export netcdf EN617.hdr", 1714564800};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        EXPECT_TRUE(export_data(f.viewer, row.format, {row.output, {}, info}));
+        EXPECT_EQ(last(f.quenvar.statuses), "Wrote " + dir.path(row.shown));
+        EXPECT_TRUE(std::filesystem::is_regular_file(dir.path(row.file)));
+    }
+    ASSERT_EQ(std::system(("ncdump -hs " + dir.path("casts.nc") + " | grep -v _NCProperties >" + dir.path("h")).c_str()), 0);
+    EXPECT_EQ(ScratchFolder::read(dir.path("h")), ScratchFolder::read(QUENVAR_SAMPLES_DIR "/sb911/EN617.nc.cdl"));
+    EXPECT_FALSE(export_data(f.viewer, DataFormat::csv, {f.d.castfile[1]}));
+    EXPECT_EQ(last(f.quenvar.statuses), "Could not write " + f.d.castfile[1] + ": is an input of the load");
+    EXPECT_FALSE(print_report(f.viewer, Report::casts, f.d.castfile[2]));
+    EXPECT_TRUE(f.printer.jobs.empty());
+}
+
+}  // namespace
