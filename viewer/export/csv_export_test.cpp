@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "testing/export_fixture.h"
-#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -15,16 +14,14 @@ namespace {
 TEST(CsvExport, RowsDatesAndEmptyCells) {
     CruiseData d = four_casts();
     d.stdsta[3] = "L,\"2", d.castdat(3, 1, kDepth) = -0.0, d.castdat(3, 1, kSalt) = -INFINITY, d.lat[2] = NAN;
-    ScratchFolder folder;
-    const std::string path = folder.path("out.csv");
-    std::string why;
-    ASSERT_TRUE(write_csv(d, path, why)) << why;
-    EXPECT_EQ(ScratchFolder::read(path), std::string(kCsvHeading) + "\n"
-                              "1,001,\"L1 \",41.2,-70.5,18,7,20,17.4,2,20.5,31.6,0.4,22,4.1\n"
-                              "1,001,\"L1 \",41.2,-70.5,18,7,20,17.4,3,19.25,31.7,0.8,22.5,4.2\n"
-                              "1,001,\"L1 \",41.2,-70.5,18,7,20,17.4,4,,31.8,1e+300,22.7,4.3\n"
-                              "2,002,,,-70.9,,7,21,13.5,5,15,,,,\n"
-                              "3,007,\"L,\"\"2\",,,,,,,0,9.5,,,25.8,\n");
+    std::string text;
+    ASSERT_TRUE(csv_blocks(d, [&text](std::string_view b) { return text.append(b), true; }));
+    EXPECT_EQ(text, std::string(kCsvHeading) + "\n"
+                    "1,001,\"L1 \",41.2,-70.5,18,7,20,17.4,2,20.5,31.6,0.4,22,4.1\n"
+                    "1,001,\"L1 \",41.2,-70.5,18,7,20,17.4,3,19.25,31.7,0.8,22.5,4.2\n"
+                    "1,001,\"L1 \",41.2,-70.5,18,7,20,17.4,4,,31.8,1e+300,22.7,4.3\n"
+                    "2,002,,,-70.9,,7,21,13.5,5,15,,,,\n"
+                    "3,007,\"L,\"\"2\",,,,,,,0,9.5,,,25.8,\n");
 }
 
 // A text field never starts a formula, is valid UTF-8 without control

@@ -71,12 +71,17 @@ TEST(NetcdfExport, ReadsBackThroughTheNetcdfLibrary) {
                   NC_NOERR);
         EXPECT_EQ(is_text ? Want(text) : Want(number), row.want);
     }
-    // Text per profile; without a cast there is no file.
+    // Text per profile; without transmission (ncol 4) its variable is left out; without a cast there is no file.
     char text[9] = {};
     ASSERT_EQ(nc_get_var_text(nc, var("station"), text), NC_NOERR);
     EXPECT_EQ(std::string(text, 9), std::string("L1\0\0\0\0\0\0\0", 9));
     ASSERT_EQ(nc_get_var_text(nc, var("profile"), text), NC_NOERR);
     EXPECT_EQ(std::string(text, 9), "001002007");
+    nc_close(nc);
+    CruiseData ncol4 = four_casts();
+    ncol4.ncol = 4, bytes = netcdf_bytes(ncol4, {}, why);
+    ASSERT_EQ(nc_open_mem("casts.nc", NC_NOWRITE, bytes.size(), bytes.data(), &nc), NC_NOERR);
+    EXPECT_EQ(var("transmission"), -9);
     nc_close(nc);
     EXPECT_TRUE(netcdf_bytes(CruiseData{}, {}, why).empty());
     EXPECT_EQ(why, "there is no cast to write");

@@ -31,7 +31,7 @@ TEST(OdvExport, ParsesBackAsTheGenericSpreadsheet) {
     EXPECT_EQ(comments, (std::vector<std::string>{
         "//<Encoding>UTF-8</Encoding>", "//<DataField>Ocean</DataField>", "//<DataType>Profiles</DataType>",
         "//<Software>quenvar9 9.9</Software>", "//<CreateTime>2024-05-01T12:00:00</CreateTime>",
-        "//<Source>/c/EN617d001.pre</Source>", "//<Source>/c/bongo/SBE002.asc</Source>",
+        "//<Source>/c/EN617D001.Pre</Source>", "//<Source>/c/bongo/SBE002.asc</Source>",
         "//<Source>/c/cnv\\x09/c7\\x1B.cnv</Source>"}));
     const std::string cast1 = "EN617\t001\tC\t2018-07-20T17:24:00.000\t-70.5\t41.2\t45\t";
     const std::vector<std::vector<std::string>> rows = {

@@ -11,17 +11,15 @@
 
 namespace {
 
-// The sample cruise from the Data menu in every format: the default file in
-// the report folder, the status line naming it (escaped where the name holds
-// control characters); never over a cast file, nor a report. The NetCDF header
-// with its storage (kind, chunks, compression) as ncdump shows it, against the
-// one checked in beside the sample: time and command given, library versions
-// masked, nothing in it changes run to run.
+// The sample cruise in every format: the default file, the status line naming
+// it (control characters escaped); never over a cast file, nor a report. The
+// NetCDF header and storage as ncdump shows them, against the one checked in
+// (time and command given, library versions masked: nothing changes).
 TEST(DataExport, TheSampleCruiseInEveryFormat) {
-    ScratchFolder dir;
+    ScratchFolder dir;  // the cruise copied into it: a fault must not reach the samples
+    std::filesystem::copy(QUENVAR_SAMPLES_DIR "/sb911", dir.path(""));
     FakeViewer f;
-    ASSERT_FALSE(load_file(f.viewer, QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr").stopped);
-    f.viewer.report_folder = dir.path("");
+    ASSERT_FALSE(load_file(f.viewer, dir.path("EN617.hdr")).stopped);
     const struct { DataFormat format; std::string output, file, shown; } rows[] = {
         {DataFormat::csv, "", "casts.csv", "casts.csv"}, {DataFormat::netcdf, "", "casts.nc", "casts.nc"},
         {DataFormat::odv, "", "casts_odv.txt", "casts_odv.txt"},
