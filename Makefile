@@ -65,7 +65,7 @@ deb:
 # corpus in $(FUZZ_BUILD)/corpus; a crashing input lands in $(FUZZ_BUILD)/artifacts.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_TIME    ?= 60
-FUZZ_TARGETS := sb911 bongo coastline cnv number_format free_format level_surface
+FUZZ_TARGETS := sb911 bongo coastline cnv csv number_format free_format level_surface
 
 .PHONY: fuzz
 fuzz:

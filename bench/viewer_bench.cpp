@@ -15,6 +15,7 @@
 #include <string>
 
 #include "full_cruise.h"
+#include "ui/data_export.h"
 #include "ui/reports.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
@@ -172,6 +173,32 @@ void BM_PrintAllCastsToPdf(benchmark::State& state) {
     state.counters["s_per_cast"] = per_cast();
 }
 BENCHMARK(BM_PrintAllCastsToPdf)->Unit(benchmark::kMillisecond);
+
+// Every stored scan of the full cruise (100,000 scans) exported as CSV, NetCDF
+// or an ODV spreadsheet through the output writer, into a temporary folder.
+void BM_ExportFullCruise(benchmark::State& state) {
+    LoadedViewer lv;
+    if (!lv.loaded()) {
+        state.SkipWithError("the cruise did not load whole");
+        return;
+    }
+    const auto format = static_cast<DataFormat>(state.range(0));
+    const std::string path = (cruise().dir() / "export").string();
+    for (auto _ : state) {
+        if (!export_data(lv.v, format, {path, {}, {"quenvar9", "bench", 1}})) {
+            state.SkipWithError("the export was not written");
+            return;
+        }
+    }
+    state.counters["bytes"] = benchmark::Counter(static_cast<double>(fs::file_size(path)),
+                                                 benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
+}
+BENCHMARK(BM_ExportFullCruise)
+    ->ArgNames({"format"})
+    ->Arg(int(DataFormat::csv))
+    ->Arg(int(DataFormat::netcdf))
+    ->Arg(int(DataFormat::odv))
+    ->Unit(benchmark::kMillisecond);
 
 // The station map redrawn over the world coastline, fitted to a cruise of
 // 20 stations spread over the given box (degrees west and north). The first

@@ -1,10 +1,12 @@
 # Checks that every #include under viewer/ and converter/ keeps to the layers:
 #   store, format                bottom: include only themselves
+#   files                        format
 #   readers                      store, format
-#   surface                      store
+#   surface                      store, files
 #   plot                         readers, surface, store, format
+#   export                       store, format, files
 #   print                        plot and what plot may include
-#   ui                           print and what print may include
+#   ui                           print, export and what they may include
 #   ui/qt, main.cpp              ui and everything below it
 # Tests (*_test.cpp) may include what their folder may, plus testing/; the
 # test helpers in testing/ may include any layer but ui/qt. The converter
@@ -15,17 +17,19 @@ if(NOT ROOT)
   message(FATAL_ERROR "ROOT not set")
 endif()
 
-set(layers store format readers surface plot print ui ui/qt testing)
+set(layers store format files readers surface plot export print ui ui/qt testing)
 set(may_store store)
 set(may_format format)
+set(may_files files format)
 set(may_readers readers store format)
-set(may_surface surface store)
+set(may_surface surface store files)
 set(may_plot plot readers surface store format)
+set(may_export export store format files)
 set(may_print print ${may_plot})
-set(may_ui ui ${may_print})
+set(may_ui ui ${may_print} export files)
 set(may_ui/qt ui/qt ${may_ui})
 set(may_testing testing ${may_ui})
-set(qt_free store format readers plot print ui)
+set(qt_free store format files readers plot export print ui)
 
 set(faults "")
 file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/viewer/*.h ${ROOT}/viewer/*.cpp ${ROOT}/converter/*.h ${ROOT}/converter/*.cpp)

@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   build-essential cmake make          # compiler and build
   qt6-base-dev                        # Qt 6 Widgets, Gui (QPdfWriter), Core
+  pkg-config libnetcdf-dev            # the NetCDF export (netCDF C library)
+  netcdf-bin                          # ncdump: the NetCDF export's header test
   libgtest-dev googletest             # unit tests
   libbenchmark-dev                    # make bench
   fonts-dejavu-core                   # a sans-serif font for the windows and the PDFs

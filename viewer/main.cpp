@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::help: std::fputs(report_usage().c_str(), stdout); return 0;
     case CommandLine::Mode::version: std::fputs(version_text().c_str(), stdout); return 0;
     case CommandLine::Mode::report:
-    case CommandLine::Mode::export_csv: return run_headless(*command, argv[0]);
+    case CommandLine::Mode::export_data: return run_headless(*command, argv[0]);
     case CommandLine::Mode::viewer: break;
     }
 

@@ -64,3 +64,27 @@ bool is_utf8(std::string_view bytes) {
     }
     return true;
 }
+
+std::string shown_name(std::string_view name) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(name.size());
+    while (!name.empty()) {
+        char32_t cp = 0;
+        int n = utf8_sequence(name, cp);
+        const bool keep = n > 0 && !is_control(cp);
+        if (n == 0) n = 1;
+        for (int i = 0; i < n; ++i) {
+            const auto c = static_cast<unsigned char>(name[static_cast<std::size_t>(i)]);
+            if (keep) {
+                out += static_cast<char>(c);
+            } else {
+                out += "\\x";
+                out += hex[c >> 4];
+                out += hex[c & 15];
+            }
+        }
+        name.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return out;
+}

@@ -13,3 +13,9 @@
 
 // True when `bytes` is well-formed UTF-8 (control characters allowed).
 [[nodiscard]] bool is_utf8(std::string_view bytes);
+
+// A file name as a message shows it: well-formed UTF-8 is kept, and every
+// byte of a control character (below 0x20, DEL, C1) or of a sequence that is
+// not well-formed is written \xHH, so no message can carry a terminal control
+// sequence. Nothing is cut.
+[[nodiscard]] std::string shown_name(std::string_view name);

@@ -35,4 +35,18 @@ TEST(Utf8Text, KeepsWellFormedTextReadsOtherBytesAsLatin1AndDropsControls) {
     EXPECT_TRUE(is_utf8(std::string("\0\x1b", 2)));
 }
 
+TEST(ShownName, EscapesEveryByteThatCouldControlATerminal) {
+    const struct { const char* name; std::string in, out; } rows[] = {
+        {"title and clear-screen sequences", "a\x1b]0;PWNED\a\x1b[2Jb.cnv", "a\\x1B]0;PWNED\\x07\\x1B[2Jb.cnv"},
+        {"0x1F, DEL and newline escaped, blank and tilde kept", "\x1f ~\x7f\n", "\\x1F ~\\x7F\\x0A"},
+        {"UTF-8 kept", "St \xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "St \xC3\xA9t\xC3\xA9 \xE2\x82\xAC"},
+        {"C1 CSI as UTF-8, as a lone byte, a character cut", "\xC2\x9B" "1m\x9B\xC3", "\\xC2\\x9B" "1m\\x9B\\xC3"},
+        {"nothing cut", std::string(300, 'x'), std::string(300, 'x')},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(shown_name(row.in), row.out);
+    }
+}
+
 }  // namespace

@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -70,8 +69,13 @@ QFont PdfSurface::default_font() {
     return f;
 }
 
-PdfSurface::PdfSurface(std::string path, QPageSize page, QFont font, QPageLayout::Orientation orientation)
-    : SurfaceState(rgb(255, 255, 255), 0), path_(std::move(path)), page_(std::move(page)), font_(std::move(font)),
+PdfSurface::PdfSurface(std::string path, QPageSize page, QFont font, QPageLayout::Orientation orientation,
+                       OutputRules rules)
+    : SurfaceState(rgb(255, 255, 255), 0),
+      path_(std::move(path)),
+      rules_(std::move(rules)),
+      page_(std::move(page)),
+      font_(std::move(font)),
       orientation_(orientation) {
     const QPageLayout layout(page_, orientation_,
                              QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
@@ -259,14 +263,7 @@ void PdfSurface::EndDoc() {
         why_ = "could not make the PDF document for " + path_;
         return;
     }
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path_)));
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf_) != pdf_.size() || !file.commit()) {
-        ok_ = false;
-        why_ = "cannot write " + path_ + ": " + file.errorString().toStdString();
-    } else {
-        ok_ = true;
-        why_.clear();
-    }
+    ok_ = write_output(path_, std::string_view(pdf_.constData(), std::size_t(pdf_.size())), why_, rules_);
     pdf_.clear();
 }
 

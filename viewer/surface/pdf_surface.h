@@ -12,14 +12,15 @@
 #include <memory>
 #include <string>
 
+#include "files/output_file.h"
 #include "surface/surface_state.h"
 
 // The printer: print jobs that each write one PDF file.
 //
 // A job begins with the first Line, LineBox, Circle, Print, NewPage or EndDoc
 // after construction or after the previous EndDoc. Its pages are kept in memory;
-// EndDoc writes them to a temporary file beside the target and renames it over
-// the target, so an existing file is only ever replaced by a complete one. A
+// EndDoc hands them to the output writer (OutputFile) under `rules`, so an
+// existing file is only ever replaced by a complete one. A
 // job with nothing drawn still gives a valid one-page file. Failures never
 // throw: drawing goes on regardless, and job_ok() tells whether the last
 // EndDoc wrote its file. A surface destroyed before EndDoc writes nothing.
@@ -42,7 +43,7 @@ public:
     static constexpr double kMarginMm = 10.0;
 
     explicit PdfSurface(std::string path, QPageSize page = default_page_size(), QFont font = default_font(),
-                        QPageLayout::Orientation orientation = QPageLayout::Portrait);
+                        QPageLayout::Orientation orientation = QPageLayout::Portrait, OutputRules rules = {});
     ~PdfSurface() override;
     PdfSurface(const PdfSurface&) = delete;
     PdfSurface& operator=(const PdfSurface&) = delete;
@@ -73,6 +74,7 @@ private:
     void stroke_run();
 
     std::string path_;
+    OutputRules rules_;
     QPageSize page_;
     QFont font_;
     QPageLayout::Orientation orientation_;

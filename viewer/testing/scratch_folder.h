@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -26,6 +27,12 @@ public:
         std::filesystem::create_directories(std::filesystem::path(p).parent_path());
         std::ofstream(p, std::ios::binary).write(content.data(), std::streamsize(content.size()));
         return p;
+    }
+
+    // A file's bytes; "" when it cannot be read.
+    static std::string read(const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
 private:

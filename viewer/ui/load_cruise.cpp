@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "format/number_format.h"
+#include "format/utf8_text.h"
 #include "readers/bongo_reader.h"
 #include "readers/cnv_reader.h"
 #include "readers/record_fields.h"
@@ -28,12 +29,12 @@ void begin_load(Viewer& v) {
 }
 
 ReadProgress show_progress(Viewer& v) {
-    return [&v](const std::string& castfile) { v.filemsg.Text("Reading: " + castfile); };
+    return [&v](const std::string& castfile) { v.filemsg.Text("Reading: " + shown_name(castfile)); };
 }
 
 std::string problem_text(const LoadResult& r) {
     std::string text;
-    for (const LoadIssue& issue : r.issues) text += issue.file + ": " + issue.what + "\n";
+    for (const LoadIssue& issue : r.issues) text += shown_name(issue.file) + ": " + shown_name(issue.what) + "\n";
     if (r.stopped) {
         text += "The load stopped early; ";
         if (r.casts_loaded() <= 0)
@@ -58,7 +59,7 @@ void end_load(Viewer& v, const std::string& path, const LoadResult& r, const cha
     drawcast(v, r.first_cast);
     section_loaded(v);
     // Every later redraw of the map meets the same fault; it is told here only.
-    if (!coast.ok()) v.quenvar.status("No coastline on the map: " + coast.message());
+    if (!coast.ok()) v.quenvar.status("No coastline on the map: " + shown_name(coast.message()));
     if (!r.issues.empty()) v.alerts.message_box(title, problem_text(r));
 }
 

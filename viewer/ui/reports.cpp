@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "files/output_file.h"
+#include "format/utf8_text.h"
 #include "print/cast_report.h"
 #include "print/station_plot.h"
 #include "ui/profile_plot.h"
@@ -26,14 +28,20 @@ std::string file_safe(const std::string& text) {
 
 }  // namespace
 
+bool output_refused(Viewer& v, const std::string& output) {
+    const std::string why = output_problem(output, {viewer_inputs(v)});
+    if (!why.empty()) v.quenvar.status("Could not write " + shown_name(output) + ": " + why);
+    return !why.empty();
+}
+
 bool finish_job(Viewer& v, PlotSurface& page, const std::string& path, const std::string& note) {
     page.EndDoc();
     std::string why;
     const bool ok = v.printer.last_job_ok(&why);
     if (ok)
-        v.quenvar.status("Wrote " + path + (note.empty() ? "" : " (" + note + ")"));
+        v.quenvar.status("Wrote " + shown_name(path) + (note.empty() ? "" : " (" + shown_name(note) + ")"));
     else
-        v.quenvar.status("Could not write " + path + (why.empty() ? "" : ": " + why));
+        v.quenvar.status("Could not write " + shown_name(path) + (why.empty() ? "" : ": " + why));
     return ok;
 }
 
@@ -91,6 +99,7 @@ void staprint(Viewer& v, bool withtrack) {
 }
 
 bool staprint(Viewer& v, bool withtrack, const std::string& output) {
+    if (output_refused(v, output)) return false;
     v.filemsg.Visible(true);
     v.filemsg.Text("   Printing plot of cast locations");
     PlotSurface& page = v.printer.job(output);
@@ -112,7 +121,7 @@ bool print_casts(Viewer& v, int selector, const std::string& output) {
     bool ok = false;
     if (casts.empty()) {
         v.quenvar.status("No casts to print");
-    } else {
+    } else if (!output_refused(v, output)) {
         PlotSurface& page = v.printer.job(output);
         for (std::size_t i = 0; i < casts.size(); ++i) {
             if (i > 0) page.NewPage();

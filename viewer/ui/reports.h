@@ -29,13 +29,18 @@ std::string report_path(const Viewer& v, Report kind);
 // The name of the folder of the last cruise loaded ("EN617"); empty before any load.
 std::string cruise_name(const Viewer& v);
 
+// True, with the reason on the status line, when `output` may not be written:
+// it would replace one of viewer_inputs, or the output writer refuses it.
+bool output_refused(Viewer& v, const std::string& output);
+
 // Ends a print job on `page`, asks the printer whether `path` was written and
 // says so in the main window's status line, adding `note` to a success.
 bool finish_job(Viewer& v, PlotSurface& page, const std::string& path, const std::string& note = {});
 
 // Prints `kind` to `output`, or to report_path(v, kind) when `output` is
 // empty. True when the PDF was written; the main window's status line says
-// which file was written or why it was not.
+// which file was written or why it was not. An output the output writer
+// would refuse, or one of viewer_inputs, is refused before any page is drawn.
 [[nodiscard]] bool print_report(Viewer& v, Report kind, const std::string& output = {});
 
 // The station plot (`withtrack`: with the ship's track) as one print job to

@@ -53,6 +53,7 @@ bool print_section(Viewer& v, const std::string& output) {
         v.quenvar.status("No casts with a position and data for the section");
         return false;
     }
+    if (output_refused(v, output)) return false;
     v.filemsg.Visible(true);
     v.filemsg.Text("   Printing the section");
     PlotSurface& page = v.printer.landscape_job(output);

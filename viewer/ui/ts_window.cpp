@@ -29,6 +29,7 @@ std::string ts_title(const Viewer& v) {
 }
 
 bool print_ts(Viewer& v, const std::string& output) {
+    if (output_refused(v, output)) return false;
     v.filemsg.Visible(true);
     v.filemsg.Text("   Printing the T-S diagram");
     PlotSurface& page = v.printer.job(output);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "store/cruise_data.h"
 #include "ui/windows.h"
@@ -40,6 +41,10 @@ struct Viewer {
 // Writes the store's starting values and readies the companion windows: the
 // Stations map gets a solid fill style, the listing its scale and heading.
 void setup(Viewer& v);
+
+// The files no output may replace (the output writer's inputs): every cast
+// file the store names and the coastlines.
+[[nodiscard]] std::vector<std::string> viewer_inputs(const Viewer& v);
 
 // Clears the listing and writes its underlined heading (start-up and every load).
 void list_heading(Viewer& v);

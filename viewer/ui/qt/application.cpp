@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "ui/csv_export.h"
+#include "ui/data_export.h"
 #include "ui/fit_limits.h"
 #include "ui/limits.h"
 #include "ui/listing.h"
@@ -51,7 +51,14 @@ void QuenvarApp::wire() {
     main_.on_action("mk5", handler([&v, this] { quenvar::mk5_Click(v, cmdgetdata_); }));
     main_.on_action("bongosb", handler([&v, this] { quenvar::bongosb_Click(v, cmdgetdata_); }));
     main_.on_action("cnvcasts", handler([&v, this] { quenvar::cnv_Click(v, cmdgetdata_); }));
-    main_.on_action("csvexport", handler([&v] { export_csv(v); }));
+    const auto exporter = [&v, this](DataFormat format, const char* entry) {
+        return handler([&v, format, entry] {
+            export_data(v, format, {{}, {}, {std::string("quenvar9 ") + QUENVAR9_VERSION, entry}});
+        });
+    };
+    main_.on_action("csvexport", exporter(DataFormat::csv, "Data menu, Export CSV"));
+    main_.on_action("netcdfexport", exporter(DataFormat::netcdf, "Data menu, Export NetCDF"));
+    main_.on_action("odvexport", exporter(DataFormat::odv, "Data menu, Export ODV spreadsheet"));
     main_.on_action("depth", handler([&v] { quenvar::depth_Click(v); }));
     main_.on_action("temp", handler([&v] { quenvar::temp_Click(v); }));
     main_.on_action("salt", handler([&v] { quenvar::salt_Click(v); }));

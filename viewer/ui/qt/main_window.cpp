@@ -42,6 +42,8 @@ void MainWindow::build_menus() {
         {"getdata", "bongosb", "Bongo-SB data"},
         {"getdata", "cnvcasts", "CNV casts"},
         {"getdata", "csvexport", "Export CSV"},
+        {"getdata", "netcdfexport", "Export NetCDF"},
+        {"getdata", "odvexport", "Export ODV spreadsheet"},
         {"limits", "depth", "&Depth"},
         {"limits", "temp", "&Temperature"},
         {"limits", "salt", "&Salinity"},

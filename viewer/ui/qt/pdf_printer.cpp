@@ -2,13 +2,13 @@
 
 PlotSurface& PdfPrinter::job(const std::string& path) {
     surface_.reset();
-    surface_ = std::make_unique<PdfSurface>(path, page_, font_);
+    surface_ = std::make_unique<PdfSurface>(path, page_, font_, QPageLayout::Portrait, rules_);
     return *surface_;
 }
 
 PlotSurface& PdfPrinter::landscape_job(const std::string& path) {
     surface_.reset();
-    surface_ = std::make_unique<PdfSurface>(path, page_, font_, QPageLayout::Landscape);
+    surface_ = std::make_unique<PdfSurface>(path, page_, font_, QPageLayout::Landscape, rules_);
     return *surface_;
 }
 

@@ -22,8 +22,11 @@ public:
     PlotSurface& landscape_job(const std::string& path) override;
     // False before the first job and while a job has not reached EndDoc.
     bool last_job_ok(std::string* why) const override;
+    // How the jobs from now on write their files.
+    void rules(OutputRules rules) { rules_ = std::move(rules); }
 
 private:
+    OutputRules rules_;
     QPageSize page_;
     QFont font_;
     std::unique_ptr<PdfSurface> surface_;

@@ -191,7 +191,9 @@ TEST_F(SampleViewer, LoadMessageAndReportResultInView) {
 }
 
 // Without a window: options are read before Qt starts, an output never replaces
-// an input or a FIFO, "--" ends the options, a failed load is not a success.
+// an input or a FIFO, nor an earlier output after a load that stopped; reports
+// go through the output writer; "--" ends the options, a failed load is not a
+// success; no message carries a terminal control character.
 TEST(CommandLine, OptionsOutputsAndExitStatus) {
     ScratchFolder dir;
     const std::string cnv = dir.write("-cast7.cnv",
@@ -200,6 +202,8 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
     const std::string cast1 = kSb911.substr(0, kSb911.size() - 4) + "d002.PRE";
     std::filesystem::create_symlink(cast1, dir.path("link.csv"));
     ::mkfifo(dir.path("fifo.pdf").c_str(), 0600);
+    const std::string kept = dir.write("kept.csv", "an earlier export\n");
+    const std::string escape = dir.path("a\x1b]0;PWNED\a\x1b[2Jb.cnv");
     const struct { const char* name; std::string args; int status; std::string output; } rows[] = {
         {"unknown option", "--bogus", 2, "quenvar9: unknown option '--bogus'\n\nUsage:"},
         {"empty output", "--report casts --output '' " + kSb911, 2, "quenvar9: --output needs a file name"},
@@ -212,6 +216,15 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
         {"a FIFO as output", "--report stations --output " + dir.path("fifo.pdf") + " " + kSb911, 1,
          "fifo.pdf: is not a regular file (a FIFO)"},
         {"a .cnv after --", "--export csv --output " + dir.path("out.csv") + " -- " + cnv, 0, "Wrote " + dir.path("out.csv")},
+        {"a stopped load keeps an earlier output", "--export csv --output " + kept + " /nonexistent/y.hdr", 1,
+         "quenvar9: " + kept + ": the load stopped, so the existing file was kept"},
+        {"a file name with terminal escapes", "--export csv --output " + dir.path("e.csv") + " '" + escape + "'", 1,
+         "a\\x1B]0;PWNED\\x07\\x1B[2Jb.cnv: cannot be opened"},
+        {"unknown export", "--export xls x.cnv", 2, "unknown export 'xls' (csv, netcdf or odv)"},
+        {"NetCDF", "--export netcdf --output " + dir.path("c.nc") + " " + kSb911, 0, "Wrote " + dir.path("c.nc")},
+        {"ODV", "--export odv --output " + dir.path("c.txt") + " -- " + cnv, 0, "Wrote " + dir.path("c.txt")},
+        {"an output in no folder", "--report cast --output " + dir.path("none/c.pdf") + " " + kSb911, 1,
+         "Could not write " + dir.path("none/c.pdf") + ": cannot be written: No such file or directory"},
         {"the cast tables", "--report casts --output " + dir.path("casts.pdf") + " " + kSb911, 0, ""},
         {"a fitted station plot", "--report stations --output " + dir.path("fitted.pdf") + " " + kSb911, 0, ""},
         {"a station plot in the fixed frame", "--report stations --output " + dir.path("fixed.pdf") + " -- " + cnv, 0, ""},
@@ -222,8 +235,11 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
                                         row.args + " >" + dir.path("said") + " 2>&1").c_str());
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status);
         EXPECT_NE(slurp(dir.path("said")).find(row.output), std::string::npos) << slurp(dir.path("said"));
+        EXPECT_EQ(slurp(dir.path("said")).find_first_of("\x07\x1b"), std::string::npos);
     }
     EXPECT_TRUE(std::filesystem::is_fifo(dir.path("fifo.pdf")));
+    EXPECT_EQ(slurp(kept), "an earlier export\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.path("s.pdf"))) << "what a stopped load read, with nothing to keep";
     EXPECT_EQ(slurp(kSb911).substr(0, 4), "E617");
     // 0.2 and 2.1 dbar at 41.2 N lie in the 0 m and 2 m bins; the upcast is left out.
     EXPECT_EQ(slurp(dir.path("out.csv")),

@@ -6,11 +6,11 @@
 #include <iostream>
 #include <optional>
 #include <regex>
-#include <sys/stat.h>
 #include <vector>
 
-#include "readers/text_source.h"
-#include "ui/csv_export.h"
+#include "files/output_file.h"
+#include "format/utf8_text.h"
+#include "ui/data_export.h"
 #include "ui/fit_limits.h"
 #include "ui/reports.h"
 #include "ui/load_cruise.h"
@@ -26,7 +26,7 @@ std::string report_usage() {
            "       quenvar9 --report stations|track|cast|casts|ts [--fit] [--output FILE.pdf] FILE...\n"
            "       quenvar9 --report section [--variable NAME] [--casts FIRST-LAST] [--fit]\n"
            "                [--output FILE.pdf] FILE...\n"
-           "       quenvar9 --export csv [--output FILE.csv] FILE...\n"
+           "       quenvar9 --export csv|netcdf|odv [--output FILE] FILE...\n"
            "\n"
            "Without --report or --export, starts the viewer and loads the FILEs in order:\n"
            "a file named header.dat as Bongo-SB data, each run of consecutive *.cnv files\n"
@@ -46,17 +46,22 @@ std::string report_usage() {
            "--variable NAME   the section's variable: temperature (the default), salinity,\n"
            "                  fluorescence, sigma-t or transmission\n"
            "--casts FIRST-LAST  the section's casts, in load order (default: all)\n"
-           "--export csv      load the FILEs the same way and write every stored scan of\n"
-           "                  every cast as CSV (casts.csv in the same folder); no display\n"
-           "--output FILE     write the report or the CSV to FILE instead; a FILE that is\n"
-           "                  not a regular file, or is one of the files loaded, is refused\n"
+           "--export FORMAT   load the FILEs the same way and write every stored scan of\n"
+           "                  every cast, into the same folder; no display is needed:\n"
+           "                    csv     comma-separated values (casts.csv)\n"
+           "                    netcdf  NetCDF-4, CF and NCEI profile layout (casts.nc)\n"
+           "                    odv     Ocean Data View spreadsheet (casts_odv.txt)\n"
+           "--output FILE     write the report or the export to FILE instead; a FILE that\n"
+           "                  is not a regular file, has hard links, or is one of the files\n"
+           "                  loaded, is refused\n"
            "--version         show the version\n"
            "--help            show this text\n"
            "--                end of the options: every later argument is a FILE\n"
            "\n"
-           "Load problems are reported on standard error. Exit status: 0 when the output\n"
-           "was written and every load completed, 1 when a load stopped or the output was\n"
-           "not written, 2 for a usage error.\n";
+           "Load problems are reported on standard error. When a load stopped, an existing\n"
+           "output is kept as it was. Exit status: 0 when the output was written and every\n"
+           "load completed, 1 when a load stopped or the output was not written, 2 for a\n"
+           "usage error.\n";
 }
 
 std::string version_text() { return std::string("quenvar9 ") + QUENVAR9_VERSION + "\n"; }
@@ -141,16 +146,18 @@ std::optional<CommandLine> parse_command_line(int argc, char* argv[], std::strin
             section_options = true;
             continue;
         }
-        if (c.mode == CommandLine::Mode::report || c.mode == CommandLine::Mode::export_csv) {
+        if (c.mode == CommandLine::Mode::report || c.mode == CommandLine::Mode::export_data) {
             error = "one --report or --export at a time";
             return std::nullopt;
         }
         if (a == "--export") {
-            if (value != "csv") {
-                error = "unknown export '" + value + "' (csv)";
+            const auto format = data_format_named(value);
+            if (!format) {
+                error = "unknown export '" + value + "' (csv, netcdf or odv)";
                 return std::nullopt;
             }
-            c.mode = CommandLine::Mode::export_csv;
+            c.mode = CommandLine::Mode::export_data;
+            c.format = *format;
             continue;
         }
         const auto kind = report_named(value);
@@ -161,7 +168,7 @@ std::optional<CommandLine> parse_command_line(int argc, char* argv[], std::strin
         c.mode = CommandLine::Mode::report;
         c.report = *kind;
     }
-    if (have_output && c.mode != CommandLine::Mode::report && c.mode != CommandLine::Mode::export_csv) {
+    if (have_output && c.mode != CommandLine::Mode::report && c.mode != CommandLine::Mode::export_data) {
         error = "--output goes with --report or --export";
         return std::nullopt;
     }
@@ -179,18 +186,13 @@ std::optional<CommandLine> parse_command_line(int argc, char* argv[], std::strin
 
 namespace {
 
-// Why `output` must not be written: it is not a regular file, or it is one of
-// `inputs`; empty when it may be.
-std::string output_problem(const std::string& output, const std::vector<std::string>& inputs) {
-    struct stat out {};
-    if (::stat(output.c_str(), &out) != 0) return {};  // a new file
-    if (!S_ISREG(out.st_mode)) return std::string("is not a regular file (") + file_kind(out.st_mode) + ")";
-    for (const std::string& in : inputs) {
-        struct stat st {};
-        if (!in.empty() && ::stat(in.c_str(), &st) == 0 && st.st_dev == out.st_dev && st.st_ino == out.st_ino)
-            return "is " + (in == output ? std::string("an input of the load") : "the same file as the input " + in);
-    }
-    return {};
+// The command as the history of an export records it.
+std::string command_text(const CommandLine& command) {
+    std::string text = "quenvar9 --export ";
+    text += command.format == DataFormat::csv ? "csv" : command.format == DataFormat::netcdf ? "netcdf" : "odv";
+    if (!command.output.empty()) text += " --output " + command.output;
+    for (const std::string& f : command.files) text += " " + f;
+    return text;
 }
 
 }  // namespace
@@ -212,14 +214,12 @@ int run_headless(const CommandLine& command, char* argv0) {
     for (const std::string& f : command.files)
         files.push_back(QFileInfo(QString::fromStdString(f)).absoluteFilePath().toStdString());
     bool stopped = false;
-    std::vector<std::string> inputs = files;
+    OutputRules rules{files};
     for (const LoadResult& r : load_files(v, files)) {
         stopped |= r.stopped;
-        for (const LoadIssue& issue : r.issues) inputs.push_back(issue.file);
+        for (const LoadIssue& issue : r.issues) rules.inputs.push_back(issue.file);
     }
-    for (int c = 0; c <= kMaxCast; ++c) inputs.push_back(d.castfile[c]);
-    inputs.push_back(v.paths.coast_screen);
-    inputs.push_back(v.paths.coast_print);
+    for (const std::string& in : viewer_inputs(v)) rules.inputs.push_back(in);
 
     if (command.fit) quenvar::fitcruise_Click(v);
     if (command.mode == CommandLine::Mode::report && command.report == Report::section) {
@@ -236,12 +236,22 @@ int run_headless(const CommandLine& command, char* argv0) {
         v.section_choice = command.section;
     }
 
-    const bool csv = command.mode == CommandLine::Mode::export_csv;
-    const std::string output = !command.output.empty() ? command.output : csv ? csv_path(v) : report_path(v, command.report);
-    if (const std::string why = output_problem(output, inputs); !why.empty()) {
-        std::cerr << "quenvar9: " << output << ": " << why << "; it was not replaced\n";
+    const bool data = command.mode == CommandLine::Mode::export_data;
+    const std::string output = !command.output.empty() ? command.output
+                               : data ? export_path(v, command.format) : report_path(v, command.report);
+    if (const std::string why = output_problem(output, rules); !why.empty()) {
+        std::cerr << "quenvar9: " << shown_name(output) << ": " << why << "; it was not replaced\n";
         return 1;
     }
-    const bool written = csv ? export_csv(v, output) : print_report(v, command.report, output);
+    // What a stopped load read never replaces an earlier, perhaps complete, output.
+    rules.replace = !stopped;
+    if (stopped && !output_problem(output, rules).empty()) {
+        std::cerr << "quenvar9: " << shown_name(output) << ": the load stopped, so the existing file was kept\n";
+        return 1;
+    }
+    headless.printer.rules(rules);
+    const ExportInfo info{std::string("quenvar9 ") + QUENVAR9_VERSION, command_text(command)};
+    const bool written =
+        data ? export_data(v, command.format, {output, rules, info}) : print_report(v, command.report, output);
     return written && !stopped ? 0 : 1;
 }

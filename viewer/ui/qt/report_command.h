@@ -4,14 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "ui/data_export.h"
 #include "ui/reports.h"
 
 // What the command line asks for. Parsed before any window or platform
 // exists, so a mistake costs no display.
 struct CommandLine {
-    enum class Mode { viewer, help, version, report, export_csv };
+    enum class Mode { viewer, help, version, report, export_data };
     Mode mode = Mode::viewer;
     Report report = Report::casts;
+    DataFormat format = DataFormat::csv;
     std::string output;  // empty: the default file in the report folder
     std::vector<std::string> files;
     bool fit = false;         // --fit: limits fitted to the cruise before the report
@@ -19,19 +21,23 @@ struct CommandLine {
 };
 
 // Options: --help (-h) anywhere before "--" wins; --version; --report KIND;
-// --export csv; --output FILE (with --report or --export only, FILE not
-// empty); --fit (with --report); --variable NAME and --casts FIRST-LAST (with
-// --report section; 1 <= FIRST <= LAST <= 200); "--" ends the options. Anything else starting with '-' (but "-"
-// alone) is unknown. Nothing, with the reason in `error`, for a usage error.
+// --export csv|netcdf|odv; --output FILE (with --report or --export only,
+// FILE not empty); --fit (with --report); --variable NAME and --casts
+// FIRST-LAST (with --report section; 1 <= FIRST <= LAST <= 200); "--" ends the
+// options. Anything else starting with '-' (but "-" alone) is unknown.
+// Nothing, with the reason in `error`, for a usage error.
 [[nodiscard]] std::optional<CommandLine> parse_command_line(int argc, char* argv[], std::string& error);
 
-// `quenvar9 --report KIND` or `--export csv`: loads the files as the viewer
-// does (load_files), fits the limits with --fit, writes the one output and returns the exit status: 0
-// when it was written and no load stopped, 1 when a load stopped or the
-// output was not written (a section of casts or a variable the cruise does not
-// have included). An output that exists and is not a regular file,
-// or is the same file as any input (a file named, a cast file, a coastline),
-// is refused and left alone. Needs no display.
+// `quenvar9 --report KIND` or `--export FORMAT`: loads the files as the
+// viewer does (load_files), fits the limits with --fit, writes the one output
+// through the output writer and returns the exit status: 0 when it was
+// written and no load stopped, 1 when a load stopped or the output was not
+// written (a section of casts or a variable the cruise does not have
+// included). An output the writer refuses (not a regular file, hard-linked,
+// the same file as any input: a file named, a cast file, a coastline) is left
+// alone. After a load that stopped an existing output is kept, never replaced
+// by a partial one; where there is none, what was read is written. Needs no
+// display.
 int run_headless(const CommandLine& command, char* argv0);
 
 // The text of --help.
