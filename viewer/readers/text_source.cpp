@@ -39,7 +39,7 @@ bool TextSource::fail(std::string why) {
 bool TextSource::open(const std::string& path, std::string& why) {
     close();
     begin_ = end_ = 0;
-    at_end_ = false;
+    at_end_ = data_after_mark_ = line_open_ = false;
     line_number_ = 0;
     failed_ = false;
     why_.clear();
@@ -96,13 +96,32 @@ bool TextSource::fill() {
     const char* chunk = buffer_.data() + end_;
     const void* ctrl_z = std::memchr(chunk, '\x1a', static_cast<std::size_t>(n));
     if (ctrl_z) {
-        end_ += static_cast<std::size_t>(static_cast<const char*>(ctrl_z) - chunk);
+        const auto text = static_cast<std::size_t>(static_cast<const char*>(ctrl_z) - chunk);
+        data_after_mark_ = more_than_marks(chunk + text, static_cast<std::size_t>(n) - text);
+        if (failed_) return false;
+        end_ += text;
         at_end_ = true;
         close();
     } else {
         end_ += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+bool TextSource::more_than_marks(const char* rest, std::size_t n) {
+    char tail[4096];
+    for (;;) {
+        for (std::size_t k = 0; k < n; ++k)
+            if (rest[k] != '\x1a') return true;
+        ssize_t got;
+        do {
+            got = ::read(fd_, tail, sizeof tail);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) return fail("cannot be read: " + error_text(errno));
+        if (got == 0) return false;
+        rest = tail;
+        n = static_cast<std::size_t>(got);
+    }
 }
 
 bool TextSource::next_line(std::string_view& line) {
@@ -122,6 +141,7 @@ bool TextSource::next_line(std::string_view& line) {
             }
             if (i - begin_ > kMaxLine) break;
             line = std::string_view(buffer_.data() + begin_, i - begin_);
+            line_open_ = false;
             begin_ = i + 1;
             if (buffer_[i] == '\r' && begin_ < end_ && buffer_[begin_] == '\n') ++begin_;
             ++line_number_;
@@ -129,8 +149,13 @@ bool TextSource::next_line(std::string_view& line) {
         }
         if (end_ - begin_ > kMaxLine) break;
         if (at_end_ || fd_ < 0) {
-            if (begin_ == end_) return false;
+            if (begin_ == end_) {
+                if (!data_after_mark_) return false;
+                return fail("line " + std::to_string(line_number_ + (line_open_ ? 0 : 1)) +
+                            ": a Ctrl-Z (0x1A, the DOS end-of-file mark) is followed by more data");
+            }
             line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+            line_open_ = true;
             begin_ = end_;
             ++line_number_;
             return true;
@@ -141,23 +166,4 @@ bool TextSource::next_line(std::string_view& line) {
     }
     return fail("line " + std::to_string(line_number_ + 1) + " is longer than " + std::to_string(kMaxLine) +
                 " characters");
-}
-
-std::string quoted_item(std::string_view item) {
-    constexpr std::size_t kShown = 64;
-    static const char* const hex = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (std::size_t k = 0; k < item.size() && k < kShown; ++k) {
-        const auto c = static_cast<unsigned char>(item[k]);
-        if (c >= 0x20 && c < 0x7f) {
-            out += static_cast<char>(c);
-        } else {
-            out += "\\x";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        }
-    }
-    out += '"';
-    if (item.size() > kShown) out += "...";
-    return out;
 }

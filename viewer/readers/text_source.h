@@ -6,9 +6,13 @@
 #include <sys/types.h>
 #include <vector>
 
+#include "readers/text_items.h"
+
 // A text file read in chunks, line by line, never whole. CR, LF and CR LF all
-// end a line; a last line without its end is a line; the text ends at its
-// first Ctrl-Z (0x1A). What is not a regular file (directory, FIFO, socket,
+// end a line; a last line without its end is a line. The text ends at its
+// first Ctrl-Z (0x1A): Ctrl-Z bytes alone at the end of a file are the DOS
+// end-of-file mark, but one followed by other bytes is a failure, met once
+// the lines before it have been read. What is not a regular file (directory, FIFO, socket,
 // device) is refused before any read: the file is opened with O_NONBLOCK and
 // checked with fstat. A line longer than kMaxLine (1 MiB) is a failure, so
 // memory stays bounded whatever the file holds.
@@ -42,21 +46,21 @@ private:
     // Reads the next chunk after the unread bytes; false at the end or on a failure.
     bool fill();
     bool fail(std::string why);
+    // Whether a byte other than Ctrl-Z follows in `rest` or in the file after it.
+    bool more_than_marks(const char* rest, std::size_t n);
 
     int fd_ = -1;
     std::vector<char> buffer_;
     std::size_t begin_ = 0, end_ = 0;  // unread bytes
     bool at_end_ = false;              // no more bytes to read (end of file or Ctrl-Z)
+    bool data_after_mark_ = false;     // a Ctrl-Z with more than Ctrl-Z bytes after it
+    bool line_open_ = false;           // the last line returned had no line end
     int line_number_ = 0;
     bool failed_ = false;
     std::string why_;
     dev_t device_ = 0;
     ino_t inode_ = 0;
 };
-
-// A bad item as a message quotes it: at most 64 characters, bytes outside
-// printable ASCII as \xNN, and "..." after a cut.
-[[nodiscard]] std::string quoted_item(std::string_view item);
 
 // What `mode` (an st_mode) is, for "is not a regular file (a FIFO)": "a
 // folder", "a FIFO", "a socket", "a device" or "not a plain file".
