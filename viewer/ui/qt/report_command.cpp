@@ -158,7 +158,7 @@ int run_headless(const CommandLine& command, char* argv0) {
     bool stopped = false;
     std::vector<std::string> inputs = files;
     for (const LoadResult& r : load_files(v, files)) {
-        stopped |= r.stopped;
+        stopped |= !r.complete();  // a stopped load, or a cast without scans
         for (const LoadIssue& issue : r.issues) inputs.push_back(issue.file);
     }
     for (int c = 0; c <= kMaxCast; ++c) inputs.push_back(d.castfile[c]);
