@@ -31,6 +31,8 @@ std::string unmarked(std::string_view value) {
     for (char& c : text)
         if (c == '\t') c = ' ';
     text = utf8_text(text);
+    for (std::size_t open; (open = text.find_first_of("([")) != std::string::npos;)  // "(GPS)", "[deg]"
+        text.erase(open, std::min(text.find_first_of(")]", open), text.size() - 1) - open + 1);
     static const std::string_view marks[] = {"\xC2\xB0", "\xC2\xBA", "\xCB\x9A", "\xC2\xB4", "\xE2\x80\x99",
                                              "\xE2\x80\xB2", "\xE2\x80\xB3", "'", "\"", "`", ":"};
     std::string out;
@@ -165,7 +167,8 @@ std::optional<double> bottom_depth(std::string_view value, bool feet) {
     if (!x) return std::nullopt;
     std::size_t end = i;
     while (end < value.size() && (is_digit(value[end]) || value[end] == '.')) ++end;
-    if (end < value.size() && (value[end] == ':' || value[end] == 'h')) return std::nullopt;  // 10:31, 10h31
+    // 10:31 and 10h31 are times of day; 1,234 is a thousand or a decimal comma.
+    if (end < value.size() && (value[end] == ':' || value[end] == 'h' || value[end] == ',')) return std::nullopt;
     const std::vector<std::string_view> after = words(value.substr(end));
     if (!after.empty() && is_feet(lowered(after[0]))) feet = true;
     return feet ? *x * 0.3048 : *x;
@@ -216,11 +219,11 @@ void read_user_line(std::string_view line, CnvHeader& h) {
     const std::string name = plain_name(line.substr(0, sep), &unit);
     const std::string_view value = trim(line.substr(sep + 1));
     if (value.empty()) return;
-    if (is_one_of(name, {"latitude", "lat"})) {
+    if (is_one_of(name, {"latitude", "lat"}) || name.ends_with(" latitude")) {
         if (!h.user_lat) h.user_lat = parse_angle(value, 'N');
         if (const auto p = h.user_lat || h.user_lon ? std::nullopt : parse_position(value))  // "Lat: ... Lon: ..."
             h.user_lat = p->first, h.user_lon = p->second;
-    } else if (is_one_of(name, {"longitude", "lon", "long"})) {
+    } else if (is_one_of(name, {"longitude", "lon", "long"}) || name.ends_with(" longitude")) {
         if (!h.user_lon) h.user_lon = parse_angle(value, 'E');
     } else if (is_one_of(name, {"position", "pos", "lat/lon", "lat lon", "latitude/longitude", "location"})) {
         if (const auto p = parse_position(value); p && !h.user_lat && !h.user_lon)
@@ -315,6 +318,9 @@ std::optional<double> parse_clock(std::string_view value) {
         if (point < sec.size() && (sec.size() == point + 1 || !parse_number(sec.substr(point), fraction)))
             return std::nullopt;
     }
+    const std::string half = items.size() > 1 ? lowered(items[1]) : "";  // "10:23 PM"
+    if ((half == "am" || half == "pm") && (hh < 1 || hh > 12)) return std::nullopt;
+    if (half == "am" || half == "pm") hh = hh % 12 + (half == "pm" ? 12 : 0);
     return hh + mm / 60.0 + (ss + fraction) / 3600.0;
 }
 

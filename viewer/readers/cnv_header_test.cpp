@@ -72,6 +72,8 @@ TEST(CnvHeader, TimeForms) {
         {"day and month ambiguous", 'D', "05/06/2024", "-"},
         {"month 13", 'D', "2024-13-01", "-"},
         {"time of day", 'C', "10:23:11 UTC", "0-0-0 10.3864"},
+        {"afternoon", 'C', "12:30 pm", "0-0-0 12.5"},
+        {"after midnight", 'C', "12:30 AM", "0-0-0 0.5"},
         {"minutes of one digit", 'C', "10:3", "-"},
     };
     for (const auto& row : rows) {
@@ -110,7 +112,10 @@ TEST(CnvHeader, LinesGivePositionTimeStationAndBottomDepth) {
         {"echo depth in feet", "** Echo depth: 100 ft\n", "-|-|-|-|30.48"},
         {"echodepth, unit in the name", "** ECHODEPTH (ft): 10\n", "-|-|-|-|3.048"},
         {"sounding", "** Sounding: 88\n", "-|-|-|-|88"},
-        {"a time of day is no depth; the next line is", "** Depth: 10:31\n** Bottom depth: 55\n", "-|-|-|-|55"},
+        {"a time of day or a comma is no depth; the next line is", "** Depth: 10:31\n** Depth: 1,234\n** Depth: 55\n",
+         "-|-|-|-|55"},
+        {"a cast latitude, a note in brackets", "** Cast Latitude: 41 11.84N (GPS)\n** Cast Longitude: 70.5 W\n",
+         "+41 11.8400|-70 30.0000|-|-|-"},
         {"a bottom time is no depth", "** Bottom time: 1031\n", "-|-|-|-|-"},
         {"a depth of another kind", "** Max depth: 50\n", "-|-|-|-|-"},
     };
