@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "readers/practical_salinity.h"
-#include "readers/pressure_depth.h"
 #include "readers/text_items.h"
 
 namespace {
@@ -145,7 +144,7 @@ std::optional<Scan> ScanMaker::operator()(const double* x) {
         const auto lat = Angle::from_degrees(la, 'N'), lon = Angle::from_degrees(lo, 'E');
         if (!bad(la) && !bad(lo) && lat && lon && (la != 0 || lo != 0)) {
             data_position_ = std::pair(*lat, *lon);
-            if (!latitude_) latitude_ = la;
+            if (!latitude_) latitude_ = la, depth_ = UnescoDepth(la);
         }
     }
     if (c_.flag >= 0 && bad(x[c_.flag])) return std::nullopt;
@@ -160,7 +159,7 @@ std::optional<Scan> ScanMaker::operator()(const double* x) {
         if (bad(x[c_.depth])) return std::nullopt;
         s.depth = x[c_.depth] * c_.depth_scale;
     } else {
-        s.depth = unesco_depth(*pressure, latitude);
+        s.depth = depth_(*pressure);
     }
     s.t = x[c_.temp];
     if (bad(s.t)) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "readers/cnv_header.h"
+#include "readers/pressure_depth.h"
 
 // Sea-Bird's bad flag: a value to drop wherever it appears, whether or not a
 // "# bad_flag" line declares it.
@@ -62,7 +63,7 @@ struct Scan {
 class ScanMaker {
 public:
     ScanMaker(const CnvColumns& c, std::optional<double> bad_flag, std::optional<double> latitude)
-        : c_(c), bad_flag_(bad_flag), latitude_(latitude) {}
+        : c_(c), bad_flag_(bad_flag), latitude_(latitude), depth_(latitude.value_or(45)) {}
 
     // The scan of `x` (x[k] is column k's value; only the used columns are
     // read); nothing for a scan to drop: a bad flag in its flag, depth (or
@@ -80,5 +81,6 @@ private:
 
     CnvColumns c_;
     std::optional<double> bad_flag_, latitude_;
+    UnescoDepth depth_;  // at latitude_, else 45 degrees
     std::optional<std::pair<Angle, Angle>> data_position_;
 };

@@ -1,5 +1,6 @@
 #include "readers/cnv_header.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "format/utf8_text.h"
@@ -151,7 +152,10 @@ std::string plain_name(std::string_view name, std::string* unit = nullptr) {
     }
     while (!name.empty() && (name.back() == '.' || name.back() == ':')) name = trim(name.substr(0, name.size() - 1));
     std::string out;
-    for (std::string_view w : words(name)) out += (out.empty() ? "" : " ") + lowered(w);
+    for (std::string_view w : words(name)) {
+        if (!out.empty()) out += ' ';
+        out += lowered(w);
+    }
     return out;
 }
 
@@ -195,7 +199,7 @@ std::optional<std::pair<Angle, Angle>> parse_position(std::string_view value) {
     std::string text = unmarked(value);
     for (const char* label : {"longitude", "latitude", "long", "lon", "lat"})
         for (std::size_t at; (at = lowered(text).find(label)) != std::string::npos;)
-            text.replace(at, std::string_view(label).size(), " ");
+            std::fill_n(text.begin() + std::ptrdiff_t(at), std::string_view(label).size(), ' ');
     const auto pair = [&](std::size_t cut, std::size_t skip) -> std::optional<std::pair<Angle, Angle>> {
         const auto lat = parse_angle(std::string_view(text).substr(0, cut), 'N');
         const auto lon = parse_angle(std::string_view(text).substr(cut + skip), 'E');

@@ -1,82 +1,27 @@
 #include "readers/cnv_reader.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+#include <thread>
 #include <utility>
 
 #include "readers/cnv_bins.h"
 #include "readers/cnv_columns.h"
 #include "readers/cnv_header.h"
+#include "readers/cnv_scan_line.h"
 #include "readers/text_items.h"
 #include "readers/text_source.h"
 
 namespace {
 
-// Sea-Bird writes each value right-aligned in 11 characters.
-constexpr std::size_t kFieldWidth = 11;
-
 std::string at_line(int n) { return "line " + std::to_string(n); }
-
-// A line of column titles: printable text with letters and no numbers.
-bool is_title_line(std::string_view line) {
-    bool letter = false;
-    for (char c : line) {
-        if ((c < 0x20 && c != '\t') || c >= 0x7f) return false;
-        letter = letter || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    }
-    double x = 0;
-    for (std::string_view w : words(line))
-        if (parse_number(w, x)) return false;
-    return letter;
-}
-
-// Splits a data line into its items: blank- or tab-separated, else, for a
-// line of whole 11-character fields whose items touch, the fields.
-class LineItems {
-public:
-    // The values of the columns `used` (of the first n) into x; false with
-    // `why` when the line holds fewer than n items or a used one is no number.
-    bool read(std::string_view line, std::size_t n, const std::vector<int>& used, std::vector<double>& x,
-              std::string& why, int line_number) {
-        const std::string separated = split(line, n, used, x, line_number);
-        if (separated.empty()) return true;
-        if (line.size() % kFieldWidth == 0 && line.size() / kFieldWidth >= n && fields(line, used, x)) return true;
-        why = separated;
-        return false;
-    }
-
-private:
-    // Blank-separated items; an empty string, or what is wrong.
-    std::string split(std::string_view line, std::size_t n, const std::vector<int>& used, std::vector<double>& x,
-                      int line_number) {
-        items_.clear();
-        std::size_t pos = 0;
-        while (items_.size() < n) {
-            while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
-            if (pos == line.size()) break;
-            const std::size_t start = pos;
-            while (pos < line.size() && line[pos] != ' ' && line[pos] != '\t') ++pos;
-            items_.push_back(line.substr(start, pos - start));
-        }
-        if (items_.size() < n)
-            return at_line(line_number) + " holds " + std::to_string(items_.size()) + " of the " + std::to_string(n) +
-                   " values the header names";
-        for (int k : used)
-            if (!parse_number(items_[std::size_t(k)], x[std::size_t(k)]))
-                return at_line(line_number) + ": " + quoted_item(items_[std::size_t(k)]) + " is not a number";
-        return {};
-    }
-
-    static bool fields(std::string_view line, const std::vector<int>& used, std::vector<double>& x) {
-        for (int k : used)
-            if (!parse_number(trim(line.substr(std::size_t(k) * kFieldWidth, kFieldWidth)), x[std::size_t(k)]))
-                return false;
-        return true;
-    }
-
-    std::vector<std::string_view> items_;
-};
 
 // What one file gives the store.
 struct CnvCast {
@@ -87,16 +32,54 @@ struct CnvCast {
     int scan_lines = 0;  // data lines read, usable or not
 };
 
-// Reads one .cnv file into `cast`; false with `why` on a failure.
-bool read_cast(TextSource& src, DowncastBins& bins, CnvCast& cast, std::string& why) {
+// What reading one file came to.
+struct Outcome {
+    bool ok = false;
+    std::string why;             // on a failure
+    dev_t device = 0;            // of the file read (ok)
+    ino_t inode = 0;
+    CnvCast cast;
+};
+
+// Reads .cnv files whole, one at a time: the work of one thread, with its own
+// text source, bin table and line reader.
+class CastReader {
+public:
+    // Reads `path`, adding the bytes read to `bytes` as it goes.
+    Outcome read(const std::string& path, std::atomic<std::uint64_t>& bytes) {
+        Outcome o;
+        published_ = 0;
+        o.ok = src_.open(path, o.why) && read_cast(o.cast, o.why, bytes);
+        publish(bytes);
+        o.device = src_.device();
+        o.inode = src_.inode();
+        return o;
+    }
+
+private:
+    void publish(std::atomic<std::uint64_t>& bytes) {
+        bytes.fetch_add(src_.bytes_read() - published_, std::memory_order_relaxed);
+        published_ = src_.bytes_read();
+    }
+
+    bool read_cast(CnvCast& cast, std::string& why, std::atomic<std::uint64_t>& bytes);
+
+    TextSource src_;
+    DowncastBins bins_;
+    ScanLine line_;
+    std::vector<double> x_;
+    std::uint64_t published_ = 0;
+};
+
+bool CastReader::read_cast(CnvCast& cast, std::string& why, std::atomic<std::uint64_t>& bytes) {
     CnvHeader& h = cast.header;
     std::string_view line;
     bool header_ended = false;
-    while (!header_ended && src.next_line(line)) {
+    while (!header_ended && src_.next_line(line)) {
         if (trim(line).starts_with("*END*")) header_ended = true;
-        else if (!read_header_line(line, src.line_number(), h, why)) return false;
+        else if (!read_header_line(line, src_.line_number(), h, why)) return false;
     }
-    if (src.failed()) return why = src.why(), false;
+    if (src_.failed()) return why = src_.why(), false;
     if (!header_ended) return why = "ends before its *END* line, so it holds no scans", false;
     CnvColumns c;
     if (!choose_columns(h.columns, c, why)) return false;
@@ -107,39 +90,123 @@ bool read_cast(TextSource& src, DowncastBins& bins, CnvCast& cast, std::string& 
                    header_position ? std::optional(header_position->first.signed_degrees()) : std::nullopt);
     const std::vector<int> used = c.used();
     const std::size_t ncols = h.columns.size();
-    std::vector<double> x(ncols);
-    LineItems items;
-    bins.clear();
+    x_.assign(ncols, 0.0);
+    line_.start();
+    bins_.clear();
     bool first = true;
-    while (src.next_line(line)) {
+    while (src_.next_line(line)) {
         if (is_blank(line)) continue;
         if (std::exchange(first, false) && is_title_line(line)) continue;
-        if (!items.read(line, ncols, used, x, why, src.line_number())) return false;
-        ++cast.scan_lines;
+        if (!line_.read(line, ncols, used, x_.data(), why, src_.line_number())) return false;
+        if ((++cast.scan_lines & 0xfff) == 0) publish(bytes);
         for (int k : used) {
-            if (std::fabs(x[std::size_t(k)]) > kLargestValue) {
+            if (std::fabs(x_[std::size_t(k)]) > kLargestValue) {
                 char text[32];
-                std::snprintf(text, sizeof text, "%.9g", x[std::size_t(k)]);
-                why = at_line(src.line_number()) + ": " + h.columns[std::size_t(k)].name + " holds " + text +
+                std::snprintf(text, sizeof text, "%.9g", x_[std::size_t(k)]);
+                why = at_line(src_.line_number()) + ": " + h.columns[std::size_t(k)].name + " holds " + text +
                       ", beyond the 1e9 that any measured value stays within";
                 return false;
             }
         }
-        const std::optional<Scan> scan = make(x.data());
+        const std::optional<Scan> scan = make(x_.data());
         if (!scan) continue;
         if (!(scan->depth >= kShallowest && scan->depth < kDeepest)) {
             char text[32];
             std::snprintf(text, sizeof text, "%.6g", scan->depth);
-            why = at_line(src.line_number()) + ": a depth of " + text + " m lies outside -100 to 12000 m";
+            why = at_line(src_.line_number()) + ": a depth of " + text + " m lies outside -100 to 12000 m";
             return false;
         }
-        bins.add(*scan);
+        bins_.add(*scan);
     }
-    if (src.failed()) return why = src.why(), false;
+    if (src_.failed()) return why = src_.why(), false;
     cast.position = header_position ? header_position : make.data_position();
-    cast.bins = bins.take();
+    cast.bins = bins_.take();
     return true;
 }
+
+// Hands the files of a load to worker threads in load order and their
+// outcomes back to the loading thread in the same order. Workers read at most
+// `window` files ahead of the loading thread, and none after a file that
+// failed. Without workers the loading thread reads each file as it takes it.
+class ReadingPool {
+public:
+    ReadingPool(const std::vector<std::string>& files, int workers)
+        : files_(files), window_(std::size_t(std::max(workers, 1)) * 2), slots_(window_), end_(files.size()) {
+        try {
+            for (int w = 0; w < workers; ++w) workers_.emplace_back([this] { work(); });
+        } catch (const std::system_error&) {  // no more threads: read with those there are
+        }
+    }
+    ~ReadingPool() {
+        {
+            std::lock_guard lock(m_);
+            end_ = 0;
+        }
+        room_.notify_all();
+        for (std::thread& t : workers_) t.join();
+    }
+    ReadingPool(const ReadingPool&) = delete;
+    ReadingPool& operator=(const ReadingPool&) = delete;
+
+    // The outcome of file k, the one after the last taken; `waiting` is
+    // called every 100 ms while it is not there.
+    template <typename Waiting>
+    Outcome take(std::size_t k, Waiting waiting) {
+        if (workers_.empty()) return inline_.read(files_[k], bytes_);
+        std::optional<Outcome>& slot = slots_[k % window_];
+        std::unique_lock lock(m_);
+        while (!ready_.wait_for(lock, std::chrono::milliseconds(100), [&] { return slot.has_value(); })) {
+            lock.unlock();
+            waiting();
+            lock.lock();
+        }
+        Outcome o = std::move(*slot);
+        slot.reset();
+        taken_ = k + 1;
+        lock.unlock();
+        room_.notify_all();
+        return o;
+    }
+
+    std::uint64_t bytes_read() const { return bytes_.load(std::memory_order_relaxed); }
+
+private:
+    void work() {
+        CastReader reader;
+        for (;;) {
+            std::size_t k = 0;
+            {
+                std::unique_lock lock(m_);
+                room_.wait(lock, [&] { return next_ >= end_ || next_ < taken_ + window_; });
+                if (next_ >= end_) return;
+                k = next_++;
+            }
+            Outcome o;
+            try {
+                o = reader.read(files_[k], bytes_);
+            } catch (const std::exception& e) {
+                o.ok = false;
+                o.why = std::string("could not be read: ") + e.what();
+            }
+            {
+                std::lock_guard lock(m_);
+                if (!o.ok) end_ = std::min(end_, k + 1);
+                slots_[k % window_] = std::move(o);
+            }
+            ready_.notify_all();
+        }
+    }
+
+    const std::vector<std::string>& files_;
+    const std::size_t window_;
+    std::vector<std::optional<Outcome>> slots_;  // file k's outcome in slot k % window_
+    std::size_t next_ = 0, taken_ = 0, end_;     // next file to hand out, files taken, files that may be read
+    std::mutex m_;
+    std::condition_variable ready_, room_;
+    std::atomic<std::uint64_t> bytes_{0};
+    CastReader inline_;
+    std::vector<std::thread> workers_;
+};
 
 void store_cast(CruiseData& d, int i, const CnvCast& cast, const std::string& path) {
     const CnvHeader& h = cast.header;
@@ -204,20 +271,26 @@ std::vector<std::string> cnv_load_order(std::vector<std::string> paths) {
     return paths;
 }
 
-LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const ReadProgress& progress) {
+LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const LoadProgress& progress, int threads) {
     LoadResult result;
     result.first_cast = 1;
     const std::vector<std::string> files = cnv_load_order(paths);
     result.header_read = !files.empty();
-    TextSource src;
-    DowncastBins bins;
+    LoadStep step;
+    step.m = static_cast<int>(files.size());
+    for (const std::string& f : files) {
+        struct stat st {};
+        if (::stat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode)) step.bytes_total += std::uint64_t(st.st_size);
+    }
+    if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const std::size_t workers = std::min(std::size_t(threads), files.size());
+    ReadingPool pool(files, workers > 1 ? static_cast<int>(workers) : 0);
     struct Seen {
         dev_t device;
         ino_t inode;
         const std::string* path;
     };
     std::vector<Seen> seen;
-    std::string why;
     int i = 0;
     for (std::size_t f = 0; f < files.size(); ++f) {
         const std::string& path = files[f];
@@ -227,27 +300,29 @@ LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const 
                                   std::to_string(kMaxCast) + " casts");
             break;
         }
-        if (progress) progress(path);
-        if (!src.open(path, why)) {
-            result.stop(path, why);
+        step.n = static_cast<int>(f + 1);
+        step.file = &path;
+        const auto tell = [&] {
+            step.bytes_read = pool.bytes_read();
+            if (progress) progress(step);
+        };
+        tell();
+        Outcome o = pool.take(f, tell);
+        if (!o.ok) {
+            result.stop(path, o.why);
             break;
         }
         const auto same = std::find_if(seen.begin(), seen.end(), [&](const Seen& s) {
-            return s.device == src.device() && s.inode == src.inode();
+            return s.device == o.device && s.inode == o.inode;
         });
         if (same != seen.end()) {
             result.issues.push_back({path, "is the same file as " + *same->path + ", so it is loaded once"});
             continue;
         }
-        seen.push_back({src.device(), src.inode(), &path});
-        CnvCast cast;
-        if (!read_cast(src, bins, cast, why)) {
-            result.stop(path, why);
-            break;
-        }
-        store_cast(d, ++i, cast, path);
-        if (cast.bins.empty()) {
-            result.issues.push_back({path, no_scans_text(cast)});
+        seen.push_back({o.device, o.inode, &path});
+        store_cast(d, ++i, o.cast, path);
+        if (o.cast.bins.empty()) {
+            result.issues.push_back({path, no_scans_text(o.cast)});
             ++result.casts_without_scans;
         }
         result.ncast = i;

@@ -39,5 +39,12 @@
 // more data, or a depth outside -100 to 12000 m stops the load: casts read
 // whole so far stay, the failed cast's entries are left as they were, ncast is
 // the last whole cast.
+//
+// The files are read and binned on `threads` worker threads (0: one per core;
+// never more than the files), each reading its own files whole, at most a
+// few files ahead of the casts stored; the store is filled on the calling
+// thread alone, in load order, so the outcome is the same whatever the
+// threads. `progress` is told on the calling thread before each file is
+// stored, and every 100 ms while it waits for one.
 [[nodiscard]] LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths,
-                                  const ReadProgress& progress = {});
+                                  const LoadProgress& progress = {}, int threads = 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,16 @@ class TextSource;
 
 // Called with a cast file's path just before the file is read.
 using ReadProgress = std::function<void(const std::string& castfile)>;
+
+// Where a load of many files stands: file n of m (from 1, in load order) is
+// the next to be stored; bytes_read of the bytes_total the files hold have
+// been read.
+struct LoadStep {
+    int n = 0, m = 0;
+    const std::string* file = nullptr;
+    std::uint64_t bytes_read = 0, bytes_total = 0;
+};
+using LoadProgress = std::function<void(const LoadStep& step)>;
 
 // A problem met during a load: the file concerned and what happened to it.
 struct LoadIssue {

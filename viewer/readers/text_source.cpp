@@ -1,5 +1,6 @@
 #include "readers/text_source.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -38,9 +39,10 @@ bool TextSource::fail(std::string why) {
 
 bool TextSource::open(const std::string& path, std::string& why) {
     close();
-    begin_ = end_ = 0;
+    begin_ = end_ = lf_ = cr_ = 0;
     at_end_ = data_after_mark_ = line_open_ = false;
     line_number_ = 0;
+    bytes_read_ = 0;
     failed_ = false;
     why_.clear();
     // O_NONBLOCK: opening a FIFO with no writer must not hang before fstat can refuse it.
@@ -79,6 +81,8 @@ bool TextSource::fill() {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
+        lf_ = lf_ > begin_ ? lf_ - begin_ : 0;
+        cr_ = cr_ > begin_ ? cr_ - begin_ : 0;
         begin_ = 0;
     }
     // Grown only when less than half a chunk is free, so a short file costs one chunk.
@@ -88,6 +92,7 @@ bool TextSource::fill() {
         n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
     } while (n < 0 && errno == EINTR);
     if (n < 0) return fail("cannot be read: " + error_text(errno));
+    bytes_read_ += static_cast<std::uint64_t>(n > 0 ? n : 0);
     if (n == 0) {
         at_end_ = true;
         close();
@@ -124,13 +129,20 @@ bool TextSource::more_than_marks(const char* rest, std::size_t n) {
     }
 }
 
+std::size_t TextSource::find(char c, std::size_t& at, std::size_t from) {
+    if (at < from) at = from;
+    if (at < end_ && buffer_[at] == c) return at;
+    const void* hit = std::memchr(buffer_.data() + at, c, end_ - at);
+    at = hit ? std::size_t(static_cast<const char*>(hit) - buffer_.data()) : end_;
+    return at;
+}
+
 bool TextSource::next_line(std::string_view& line) {
     if (failed_) return false;
     std::size_t scanned = begin_;  // bytes before this hold no line end
     for (;;) {
         const char* data = buffer_.data();
-        std::size_t i = scanned;
-        while (i < end_ && data[i] != '\n' && data[i] != '\r') ++i;
+        const std::size_t i = std::min(find('\n', lf_, scanned), find('\r', cr_, scanned));
         if (i < end_) {
             if (data[i] == '\r' && i + 1 == end_ && !at_end_) {
                 // Whether an LF follows is in the next chunk.

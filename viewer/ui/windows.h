@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "readers/cruise_load.h"
 #include "surface/plot_surface.h"
 #include "ui/scroll_bar.h"
 
@@ -55,6 +56,9 @@ public:
     virtual ~FileMessage() = default;
     virtual void Visible(bool on) = 0;
     virtual void Text(const std::string& text) = 0;
+    // How far a load of many files has got, told with each text it sets (the
+    // command line draws a progress line from it).
+    virtual void Progress(const LoadStep&) {}
 };
 
 // The `limitbox` dialog.
