@@ -1,6 +1,6 @@
 // The .cnv reader on the cast files of one load made from one input: the parts
 // of the input separated by NUL bytes are the files (the first 201), named so
-// that the load takes them in input order.
+// that the load takes them in input order, read on the reader's worker threads.
 
 #include <cmath>
 #include <cstddef>
@@ -47,12 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::snprintf(name, sizeof name, "c%05zu.cnv", i + 1);
         paths.push_back(folder.path(name));
     }
-    // Each file is written as the load reaches it, so the files after a failing one are never made.
-    std::size_t announced = 0;
-    const LoadResult r = read_cnv(d, paths, [&](const std::string& path) {
-        FUZZ_CHECK(announced < paths.size() && path == paths[announced]);
-        folder.write_path(path, parts[announced]);
-        mirror.announce(static_cast<int>(++announced));
+    // The files are all there before the load: its workers read ahead of the casts it stores.
+    for (std::size_t i = 0; i < parts.size(); ++i) folder.write_path(paths[i], parts[i]);
+    int told = 0;
+    const LoadResult r = read_cnv(d, paths, [&](const LoadStep& step) {
+        FUZZ_CHECK(step.m == static_cast<int>(paths.size()) && step.n >= told && step.n <= step.m);
+        FUZZ_CHECK(*step.file == paths[static_cast<std::size_t>(step.n - 1)] && step.bytes_read <= step.bytes_total);
+        mirror.announce(told = step.n);
     });
     folder.clear();
 

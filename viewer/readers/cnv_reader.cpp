@@ -36,7 +36,7 @@ struct CnvCast {
 struct Outcome {
     bool ok = false;
     std::string why;             // on a failure
-    dev_t device = 0;            // of the file read (ok)
+    dev_t device = 0;            // of the file, once open
     ino_t inode = 0;
     CnvCast cast;
 };
@@ -49,10 +49,11 @@ public:
     Outcome read(const std::string& path, std::atomic<std::uint64_t>& bytes) {
         Outcome o;
         published_ = 0;
-        o.ok = src_.open(path, o.why) && read_cast(o.cast, o.why, bytes);
-        publish(bytes);
+        if (!src_.open(path, o.why)) return o;
         o.device = src_.device();
         o.inode = src_.inode();
+        o.ok = read_cast(o.cast, o.why, bytes);
+        publish(bytes);
         return o;
     }
 

@@ -23,6 +23,12 @@ std::string lowered(std::string_view s) {
     return out;
 }
 
+bool is_one_of(std::string_view s, std::initializer_list<const char*> names) {
+    for (const char* n : names)
+        if (s == n) return true;
+    return false;
+}
+
 std::vector<std::string_view> words(std::string_view s) {
     std::vector<std::string_view> out;
     std::size_t i = 0;

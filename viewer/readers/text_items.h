@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@
 
 // `s` with ASCII letters in lower case; other bytes as they are.
 [[nodiscard]] std::string lowered(std::string_view s);
+
+// True when `s` is one of `names`.
+[[nodiscard]] bool is_one_of(std::string_view s, std::initializer_list<const char*> names);
 
 // The blank- or tab-separated items of `s`.
 [[nodiscard]] std::vector<std::string_view> words(std::string_view s);
