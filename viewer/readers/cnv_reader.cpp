@@ -23,6 +23,10 @@ namespace {
 
 std::string at_line(int n) { return "line " + std::to_string(n); }
 
+// Each worker holds up to a few megabytes (its bin tables, its longest line);
+// beyond this many the disk, not the processors, sets the pace.
+constexpr unsigned kMaxWorkers = 16;
+
 // What one file gives the store.
 struct CnvCast {
     CnvHeader header;
@@ -283,7 +287,7 @@ LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const 
         struct stat st {};
         if (::stat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode)) step.bytes_total += std::uint64_t(st.st_size);
     }
-    if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (threads <= 0) threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers));
     const std::size_t workers = std::min(std::size_t(threads), files.size());
     ReadingPool pool(files, workers > 1 ? static_cast<int>(workers) : 0);
     struct Seen {

@@ -40,8 +40,8 @@
 // whole so far stay, the failed cast's entries are left as they were, ncast is
 // the last whole cast.
 //
-// The files are read and binned on `threads` worker threads (0: one per core;
-// never more than the files), each reading its own files whole, at most a
+// The files are read and binned on `threads` worker threads (0: one per core,
+// at most 16; never more than the files), each reading its own files whole, at most a
 // few files ahead of the casts stored; the store is filled on the calling
 // thread alone, in load order, so the outcome is the same whatever the
 // threads. `progress` is told on the calling thread before each file is
