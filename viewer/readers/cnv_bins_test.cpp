@@ -34,13 +34,13 @@ TEST(DowncastBins, DowncastOrUpcastInDepthBins) {
 }
 
 TEST(DowncastBins, WidthIsTheNarrowestGivingAtMost500Bins) {
-    const struct { int deepest, width, bins; } rows[] = {{499, 1, 500}, {500, 2, 251}, {2497, 5, 500}, {11000, 50, 221}};
+    const struct { int deepest, width, n; } rows[] = {{499, 1, 500}, {500, 2, 251}, {2497, 5, 500}, {10000, 50, 201}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.deepest);
         std::vector<S> scans;
         for (int z = 0; z <= row.deepest; ++z) scans.push_back({double(z), 10});
         const std::vector<Bin> bins = binned(scans);
-        EXPECT_EQ(std::tuple(bins.size(), bins.at(1).depth), std::tuple(std::size_t(row.bins), double(row.width)));
+        EXPECT_EQ(std::tuple(bins.size(), bins.at(1).depth), std::tuple(std::size_t(row.n), double(row.width)));
     }
 }
 

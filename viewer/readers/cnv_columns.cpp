@@ -72,7 +72,8 @@ void choose_temperature(const std::vector<CnvColumn>& cols, CnvColumns& c) {
 
 // Conductivity per conductivity ratio, from the name's unit, else the description's.
 double ratio_scale(const CnvColumn& k) {
-    const std::string unit = k.name.ends_with("S/m") || k.name.ends_with("S/cm") ? lowered(k.name) : unit_of(k.description);
+    const bool named = k.name.ends_with("S/m") || k.name.ends_with("S/cm");
+    const std::string unit = named ? lowered(k.name) : unit_of(k.description);
     if (unit.ends_with("ms/cm")) return 1 / (10 * kStandardConductivity);
     if (unit.ends_with("us/cm") || unit.ends_with("\xC2\xB5s/cm")) return 1 / (1e4 * kStandardConductivity);
     return 1 / kStandardConductivity;

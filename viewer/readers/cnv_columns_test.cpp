@@ -32,8 +32,8 @@ std::string chosen(const std::vector<CnvColumn>& cols, const CnvColumns& c) {
 
 TEST(CnvColumns, FamiliesUnitsAndOrder) {
     const struct { const char* name; std::vector<std::string> cols; const char* chosen; } rows[] = {
-        {"SBE 19plus V2", {"prDM: Pressure, Digiquartz [db]", "tv290C: Temperature [ITS-90, deg C]", "c0mS/cm: C [mS/cm]",
-                           "sal00: Salinity, Practical [PSU]", "flECO-AFL: Fluorescence", "par: PAR", "scan: Scan Count",
+        {"SBE 19plus V2", {"prDM: Pressure, Digiquartz [db]", "tv290C: Temperature [ITS-90, deg C]", "c0mS/cm: C",
+                           "sal00: Salinity, Practical [PSU]", "flECO-AFL: Fluorescence", "par: PAR", "scan: Scans",
                            "cdomflTC0: CDOM, Turner Cyclops [ppb QS]", "flag:  0.000e+00"},
          "- prDM*1 tv290C sal00 -/1 flECO-AFL - flag -,-"},
         {"first of each family, then file order; pressure not needed beside depth",
@@ -79,7 +79,7 @@ TEST(CnvColumns, ScansBadFlagsUnitsAndDerivedSalinity) {
         {"psi at the cast's latitude", {"prDE", "t090C", "sal00"}, {psi, 4, 35}, "989.046 4 35 - -"},
         {"psi at 45 degrees without a latitude", {"prDE", "t090C", "sal00"}, {psi, 4, 35}, "989.5 4 35 - -", {}},
         {"derived from mS/cm at 0 m", {"depSM", "t090C", "c0mS/cm"}, {0, t15, c35}, "0 14.9964 35 - -"},
-        {"derived, IPTS-68, pressure column", {"prDM", "t068C", "c0S/m"}, {2000, 20, 1.2 * 4.2914}, "1973.42 20 37.2456 - -"},
+        {"derived, IPTS-68, pressure", {"prDM", "t068C", "c0S/m"}, {2000, 20, 5.14968}, "1973.42 20 37.2456 - -"},
         {"derived, pressure from depth at 50 degrees", {"depSM", "t068C", "c0S/m"},
          {unesco_depth(2000, 50), 20, 1.2 * 4.2914}, "1973.42 20 37.2456 - -"},
         {"pressure at the latitude of the scan's own position", {"prDM", "t090C", "sal00", "latitude", "longitude"},

@@ -208,7 +208,8 @@ std::optional<CastTime> parse_time(std::string_view value) {
 
 std::optional<CastTime> parse_date(std::string_view value) {
     const std::vector<std::string_view> t = split(value, " \t,-/.");
-    const std::vector<std::string_view> first(t.begin(), t.begin() + std::ptrdiff_t(std::min<std::size_t>(3, t.size())));
+    const std::size_t n = std::min<std::size_t>(3, t.size());
+    const std::vector<std::string_view> first(t.begin(), t.begin() + std::ptrdiff_t(n));
     if (first.size() < 3) return std::nullopt;
     CastTime when;
     std::vector<std::string_view> numbers;

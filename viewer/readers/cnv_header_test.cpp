@@ -85,7 +85,7 @@ TEST(CnvHeader, LinesGivePositionTimeStationAndBottomDepth) {
             ASSERT_TRUE(read_header_line(std::string_view(row.lines).substr(a, b - a), ++n, h, why));
         char position[64] = "-|-", bottom[32] = "-";
         if (const auto p = h.position())
-            std::snprintf(position, sizeof position, "%.7g|%.7g", p->first.signed_degrees(), p->second.signed_degrees());
+            std::snprintf(position, 64, "%.7g|%.7g", p->first.signed_degrees(), p->second.signed_degrees());
         if (h.bottom) std::snprintf(bottom, sizeof bottom, "%.6g", *h.bottom);
         EXPECT_EQ(std::string(position) + "|" + text(h.time()) + "|" + h.station.value_or("-") + "|" + bottom,
                   row.entries);

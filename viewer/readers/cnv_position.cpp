@@ -67,11 +67,11 @@ bool take_hemisphere(std::vector<std::string_view>& items, char& letter) {
     }
     if (!items.empty() && is_letter(items.back().back())) {
         std::string_view& w = items.back();
+        const bool after_number = w.size() > 1 && (is_digit(w[w.size() - 2]) || w[w.size() - 2] == '.');
         if (const char c = hemisphere(w)) {
             if (!take(c)) return false;
             items.pop_back();
-        } else if (const char c1 = hemisphere(w.substr(w.size() - 1)); c1 && w.size() > 1 &&
-                                                                        (is_digit(w[w.size() - 2]) || w[w.size() - 2] == '.')) {
+        } else if (const char c1 = hemisphere(w.substr(w.size() - 1)); c1 && after_number) {
             if (!take(c1)) return false;
             w.remove_suffix(1);
         } else {

@@ -127,7 +127,7 @@ TEST(CnvReader, SameFileOnceAndCastsWithoutScans) {
     const std::string a = folder.write("a/s1.cnv", cnv(kDts, "** Station: A\n", "1 10 35\n"));
     std::filesystem::create_symlink(a, folder.path("z.cnv"));
     folder.write("s2.cnv", cnv(kDts, "** Station: B\n", ""));
-    const std::string flagged = folder.write("s3.cnv", cnv(kDts, "** Station: C\n", "1 10 -9.990e-29\n-9.990e-29 1 1\n"));
+    const auto flagged = folder.write("s3.cnv", cnv(kDts, "** Station: C\n", "1 1 -9.990e-29\n-9.990e-29 1 1\n"));
     CruiseData d;
     d.npts[3] = 7;
     const LoadResult r = read_cnv(d, {folder.path("z.cnv"), a, folder.path("a/../s2.cnv"), flagged});
@@ -165,7 +165,8 @@ TEST(CnvReader, ParallelLoadEqualsOneThread) {
     std::vector<std::string> whole;
     for (int k = 0; k < 40; ++k) {
         std::string scans;
-        for (int z = 0; z < 30 + 97 * k % 800; ++z) scans += std::to_string(z * (k % 7 + 1)) + " 10.5 3" + std::to_string(k % 10) + "\n";
+        for (int z = 0; z < 30 + 97 * k % 800; ++z)
+            scans += std::to_string(z * (k % 7 + 1)) + " 10.5 3" + std::to_string(k % 10) + "\n";
         whole.push_back(folder.write("w" + std::to_string(100 + k) + ".cnv",
                                      cnv(kDts, "** Lat: " + std::to_string(k) + " 30 N\n** Lon: 70.5 W\n", scans)));
     }

@@ -10,7 +10,8 @@ TEST(UnescoDepth, MatchesTheCheckValueAndInvertsAtEveryLatitude) {
     EXPECT_NEAR(unesco_depth(10000, 30), 9712.653, 0.0005);
     EXPECT_NEAR(unesco_depth(1000, 50) - unesco_depth(1000, 45), -0.4543, 0.0001);
     for (const double lat : {0.0, 45.0, -72.5})
-        for (const double p : {0.0, 0.5, 1000.0, 11000.0}) EXPECT_NEAR(unesco_pressure(unesco_depth(p, lat), lat), p, 1e-8);
+        for (const double p : {0.0, 0.5, 1000.0, 11000.0})
+            EXPECT_NEAR(unesco_pressure(unesco_depth(p, lat), lat), p, 1e-8);
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
         {"cast file is a FIFO", "CRUISEd003.PRE", fifo, "is not a regular file (a FIFO)", 2, 5},
         {"scan cut short by the end of the file", "CRUISEd003.PRE", kTwoScans + " 3 19.1 31.7\n",
          "scan 3 is cut short by the end of the file (3 of 6 values)", 2, 5},
-        {"a value beyond 1e9", "CRUISEd003.PRE", third_scan("1.0000001e9"), "line 3: \"1.0000001e9\" is beyond the 1e9", 2, 5},
+        {"a value beyond 1e9", "CRUISEd003.PRE", third_scan("1.0000001e9"), "line 3: \"1.0000001e9\" is beyond", 2, 5},
         {"a Ctrl-Z before more data", "CRUISEd003.PRE", kTwoScans + "\x1a 3 19 31 0.4 3.8 99\n",
          "line 3: a Ctrl-Z (0x1A, the DOS end-of-file mark) is followed by more data", 2, 5},
         {"nan, after blank lines", "CRUISEd003.PRE", third_scan("\r\n\r\nnan"), "line 5: \"nan\" is not a number", 2, 5},
