@@ -32,10 +32,6 @@ std::string chosen(const std::vector<CnvColumn>& cols, const CnvColumns& c) {
 
 TEST(CnvColumns, FamiliesUnitsAndOrder) {
     const struct { const char* name; std::vector<std::string> cols; const char* chosen; } rows[] = {
-        {"SBE 19plus V2", {"prDM: Pressure, Digiquartz [db]", "tv290C: Temperature [ITS-90, deg C]", "c0mS/cm: C",
-                           "sal00: Salinity, Practical [PSU]", "flECO-AFL: Fluorescence", "par: PAR", "scan: Scans",
-                           "cdomflTC0: CDOM, Turner Cyclops [ppb QS]", "flag:  0.000e+00"},
-         "- prDM*1 tv290C sal00 -/1 flECO-AFL - flag -,-"},
         {"first of each family, then file order; pressure not needed beside depth",
          {"prDM", "depFM", "depSM", "t068C", "t090C", "sal11", "sal00", "flag", "flECO-AFL", "wetStar", "CStarTr0",
           "xmiss", "latitude", "longitude"},
@@ -73,7 +69,6 @@ TEST(CnvColumns, ScansBadFlagsUnitsAndDerivedSalinity) {
         {"kept", {"depSM", "t090C", "sal00", "flC", "xmiss", "flag"}, {2, 10, 35, 0.5, 80, 0}, "2 10 35 0.5 80"},
         {"declared bad flag", {"depSM", "t090C", "sal00"}, {2, -99, 35}, "dropped"},
         {"Sea-Bird's flag, undeclared", {"depSM", "t090C", "sal00"}, {2, 10, bad}, "dropped"},
-        {"loop-edit mark", {"depSM", "t090C", "sal00", "flag"}, {2, 10, 35, bad}, "dropped"},
         {"bad fluorescence and transmission are missing", {"depSM", "t090C", "sal00", "flC", "xmiss"},
          {2, 10, 35, -99, bad}, "2 10 35 - -"},
         {"psi at the cast's latitude", {"prDE", "t090C", "sal00"}, {psi, 4, 35}, "989.046 4 35 - -"},

@@ -91,8 +91,9 @@ bool ScanLine::read(std::string_view line, std::size_t n, const std::vector<int>
         for (int k : used)
             if (bad < 0 && !parse_number(items_[std::size_t(k)], x[k])) bad = k;
     if (items_.size() == n && bad < 0) return true;
-    // Touching 11-character fields.
+    // Touching 11-character fields: each of the n holds a value at its right end.
     bool fixed = line.size() % kField == 0 && line.size() / kField >= n;
+    for (std::size_t k = 0; fixed && k < n; ++k) fixed = !is_blank(line[k * kField + kField - 1]);
     for (int k : used) fixed = fixed && field_value(line.data(), k, x[k]);
     if (fixed) return true;
     why = "line " + std::to_string(line_number);

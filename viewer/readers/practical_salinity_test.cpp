@@ -4,8 +4,7 @@
 
 namespace {
 
-// Check values: UNESCO 1983 (Tech. Pap. Mar. Sci. 44), the PSS-78 table of
-// conductivity ratio, temperature (IPTS-68) and pressure against salinity.
+// Check values: UNESCO 1983 (Tech. Pap. Mar. Sci. 44), PSS-78 table (ratio, IPTS-68 temperature, dbar).
 TEST(PracticalSalinity, MatchesTheUnescoCheckValues) {
     const struct { const char* name; double r, t, p, s; } rows[] = {
         {"standard sea water", 1, 15, 0, 35.000000},

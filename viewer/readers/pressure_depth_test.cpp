@@ -4,8 +4,7 @@
 
 namespace {
 
-// Check value: UNESCO 1983 (Tech. Pap. Mar. Sci. 44, p. 28), 10000 dbar at 30
-// degrees is 9712.653 m; the latitude enters through gravity.
+// Check value: UNESCO 1983 (Tech. Pap. Mar. Sci. 44, p. 28): 10000 dbar at 30 degrees is 9712.653 m.
 TEST(UnescoDepth, MatchesTheCheckValueAndInvertsAtEveryLatitude) {
     EXPECT_NEAR(unesco_depth(10000, 30), 9712.653, 0.0005);
     EXPECT_NEAR(unesco_depth(1000, 50) - unesco_depth(1000, 45), -0.4543, 0.0001);

@@ -10,9 +10,7 @@
 
 namespace {
 
-// The one-pass reading of plain decimals gives the value from_chars gives,
-// bit for bit, on the forms cast files hold and at the limits of that reading
-// (15 digits, powers of ten to 1e22); everything else is from_chars' to read.
+// Plain decimals read in one pass give from_chars' value bit for bit, up to its limits (15 digits, 1e22).
 TEST(ParseNumber, ReadsAsFromCharsDoes) {
     std::mt19937_64 gen(2024);
     const char* const forms[] = {"%.*f", "%.*e", "%.*g"};

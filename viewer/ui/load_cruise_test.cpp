@@ -115,9 +115,8 @@ TEST_F(LoadFlow, BongoLoadWritesTheDiagnosticFileAndEndsOnCastFiftyOne) {
     EXPECT_EQ(read_all(folder.path("victim")), "precious\n");
 }
 
-// CNV files load in name order as one cruise, told in filemsg at most ten
-// times a second; on the command line each run of .cnv files is one load;
-// past 200 files the message says what was left out.
+// CNV files load in name order as one cruise, told at most ten times a second; on the command line each run
+// of .cnv files is one load; past 200 files the message says what was left out.
 TEST_F(LoadFlow, CnvCastsLoadAsOneCruise) {
     const std::string cast = "# name 0 = depSM: d\n# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 1 10 35\n";
     const std::vector<std::string> files = {folder.write("b/Station_2.cnv", cast), folder.write("a/Station_10.cnv", cast),

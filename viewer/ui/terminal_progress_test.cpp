@@ -18,8 +18,7 @@ std::string sent(int fd) {
     return std::string(buf, std::size_t(std::max<ssize_t>(n, 0)));
 }
 
-// On a terminal (a pseudo-terminal here) the line is drawn over in place and
-// erased at the end; into a pipe, as from a script, nothing is written.
+// On a (pseudo-)terminal the line is drawn over in place, then erased; into a pipe nothing is written.
 TEST(TerminalProgress, DrawsOnATerminalOnly) {
     const std::string file = "Station_46.cnv";
     int pty[2] = {-1, -1}, pipe_ends[2] = {-1, -1};
@@ -29,7 +28,7 @@ TEST(TerminalProgress, DrawsOnATerminalOnly) {
         line.show({3, 200, &file, 28'300'000, 472'000'000});
         line.show({200, 200, &file, 472'000'000, 472'000'000});
         line.clear();
-        line.clear();
+        line.clear();  // once only
     }
     EXPECT_EQ(sent(pty[0]), "\rReading 3 of 200 files, 28.3 of 472.0 MB, 5 %\x1b[K"
                             "\rReading 200 of 200 files, 472.0 of 472.0 MB, 100 %\x1b[K\r\x1b[K");
