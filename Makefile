@@ -12,8 +12,9 @@ SAMPLE_BONGO := $(wildcard samples/bongo/header.dat)
 SAN_BUILD ?= build-sanitize
 SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+TSAN_BUILD ?= build-tsan
 
-.PHONY: all deps configure build run test test-plain test-sanitize bench deb clean
+.PHONY: all deps configure build run test test-plain test-sanitize test-tsan bench deb clean
 
 all: build
 
@@ -37,8 +38,9 @@ run: build
 	fi
 	$(BUILD)/bin/quenvar9 $(SAMPLE_SB911) $(SAMPLE_BONGO)
 
-# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
-test: test-plain test-sanitize
+# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the readers' tests (the threaded CNV load) under ThreadSanitizer.
+test: test-plain test-sanitize test-tsan
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
@@ -47,6 +49,11 @@ test-sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUENVAR_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(SAN_BUILD) -j$(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen $(SAN_ENV) ctest --output-on-failure -j$(JOBS)
+
+test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUENVAR_TSAN=ON $(CMAKE_FLAGS)
+	cmake --build $(TSAN_BUILD) -j$(JOBS) --target viewer_readers_test
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/viewer_readers_test
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUENVAR_BUILD_BENCH=ON -DQUENVAR_BUILD_TESTS=OFF
@@ -84,4 +91,4 @@ fuzz:
 	done
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) build-bench build-deb $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD) build-bench build-deb $(FUZZ_BUILD)

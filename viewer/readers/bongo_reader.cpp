@@ -1,7 +1,6 @@
 #include "readers/bongo_reader.h"
 
 #include "readers/record_fields.h"
-#include "readers/sigma_t.h"
 #include "readers/text_source.h"
 
 namespace {
@@ -52,7 +51,7 @@ TowDiagnostic store_tow(CruiseData& d, int i, const CastScans& scans) {
         d.castdat(i, n, kDepth) = scans.at(m, 0);
         d.castdat(i, n, kTemp) = scans.at(m, 1);
         d.castdat(i, n, kSalt) = scans.at(m, 2);
-        d.castdat(i, n, kSigma) = sigmat(d.castdat(i, n, kTemp), d.castdat(i, n, kSalt));
+        store_sigma(d.castdat(i, n, kSigma), d.castdat(i, n, kTemp), d.castdat(i, n, kSalt));
         d.castdat(i, n, kFluor).reset();
         d.castdat(i, n, kTrans).reset();
     }

@@ -1,12 +1,22 @@
 #include "readers/cruise_load.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "readers/number_stream.h"
 #include "readers/file_name_case.h"
 #include "readers/record_fields.h"
+#include "readers/sigma_t.h"
 #include "readers/text_source.h"
+
+void store_sigma(Cell& cell, double t, double s) {
+    const double x = sigmat(t, s);
+    if (std::isfinite(x))
+        cell = x;
+    else
+        cell.reset();
+}
 
 void store_cast_header(CruiseData& d, int i, const CastHeader& h) {
     d.latdeg[i] = h.latdeg;
@@ -42,6 +52,11 @@ bool read_scans(TextSource& src, int width, CastScans& scans, std::string& why, 
             double x = 0;
             switch (stream.next(x)) {
             case NumberStream::Item::number:
+                if (std::fabs(x) > kLargestValue) {
+                    why = "line " + std::to_string(stream.line()) + ": " + quoted_item(stream.item()) +
+                          " is beyond the 1e9 that any measured value stays within";
+                    return false;
+                }
                 scans.values.push_back(x);
                 break;
             case NumberStream::Item::end:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,16 @@ class TextSource;
 // Called with a cast file's path just before the file is read.
 using ReadProgress = std::function<void(const std::string& castfile)>;
 
+// Where a load of many files stands: file n of m (from 1, in load order) is
+// the next to be stored; bytes_read of the bytes_total the files hold have
+// been read.
+struct LoadStep {
+    int n = 0, m = 0;
+    const std::string* file = nullptr;
+    std::uint64_t bytes_read = 0, bytes_total = 0;
+};
+using LoadProgress = std::function<void(const LoadStep& step)>;
+
 // A problem met during a load: the file concerned and what happened to it.
 struct LoadIssue {
     std::string file;
@@ -26,15 +37,22 @@ struct [[nodiscard]] LoadResult {
     int first_cast = 1;        // 1 for SB911, 51 for Bongo-SB
     int ncast = 0;             // last cast read completely (the store's ncast)
     bool stopped = false;      // a failure ended the load early
+    int casts_without_scans = 0;  // casts loaded with their header alone
     std::vector<LoadIssue> issues;
 
     int casts_loaded() const { return ncast - first_cast + 1; }
+    // Every file was read whole and every cast holds scans.
+    bool complete() const { return !stopped && casts_without_scans == 0; }
     // A failure that ends the load.
     void stop(std::string file, std::string what) {
         issues.push_back({std::move(file), std::move(what)});
         stopped = true;
     }
 };
+
+// Sigma-t of temperature t and salinity s into `cell`; unset where it is not
+// finite (at t = -67.26 the formula divides by zero).
+void store_sigma(Cell& cell, double t, double s);
 
 // One cast's header entries, held until its cast file has been read whole.
 struct CastHeader {
@@ -59,12 +77,16 @@ struct CastScans {
     double at(int scan, int k) const { return values[static_cast<std::size_t>((scan - 1) * width + k)]; }
 };
 
+// The largest magnitude a scan value may have: no CTD measures more, and sums
+// of such values stay finite.
+inline constexpr double kLargestValue = 1e9;
+
 // Reads an open cast file as a stream of numbers, `width` to a scan, the
 // items of `first_line` (a line already taken from `src`) first. Stops after
 // kMaxScan scans, reading ahead only to learn whether another item follows.
 // False, with the reason in `why`, for an item that is not a number (quoted
-// as quoted_item does), a scan cut short by the end of the file, or a failed
-// source (an over-long line, a read error).
+// as quoted_item does) or whose magnitude exceeds kLargestValue, a scan cut
+// short by the end of the file, or a failed source (an over-long line, a read error).
 [[nodiscard]] bool read_scans(TextSource& src, int width, CastScans& scans, std::string& why,
                               std::string_view first_line = {});
 

@@ -1,8 +1,5 @@
 #include "readers/number_stream.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "readers/text_source.h"
 
 namespace {
@@ -10,18 +7,6 @@ namespace {
 bool is_separator(char c) { return c == ' ' || c == '\t' || c == ','; }
 
 }  // namespace
-
-bool parse_number(std::string_view item, double& x) {
-    const bool plus = !item.empty() && item[0] == '+';
-    if (plus) item.remove_prefix(1);
-    const std::size_t i = !plus && !item.empty() && item[0] == '-' ? 1 : 0;
-    // from_chars alone would take "inf" and "nan"; a value must start with a
-    // digit or a point.
-    if (i >= item.size() || !(item[i] == '.' || (item[i] >= '0' && item[i] <= '9'))) return false;
-    const char* end = item.data() + item.size();
-    const auto r = std::from_chars(item.data(), end, x);
-    return r.ec == std::errc{} && r.ptr == end && std::isfinite(x);
-}
 
 bool NumberStream::skip_separators() {
     for (;;) {

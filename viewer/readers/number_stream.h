@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "readers/text_items.h"
+
 class TextSource;
 
 // A cast file read as a stream of numbers separated by blanks, tabs, commas
@@ -39,7 +41,3 @@ private:
     int item_line_ = 0;
     std::string_view item_;
 };
-
-// Parses a whole item as a decimal number: optional sign, digits with an
-// optional point, optional exponent. False for anything else.
-[[nodiscard]] bool parse_number(std::string_view item, double& x);

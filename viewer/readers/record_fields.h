@@ -3,11 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "readers/text_items.h"
+
 // The fields of the cruise files of both kinds (SB911 headers and cast
 // files, Bongo-SB header.dat), whose lines TextSource reads.
-
-// True for a line of nothing but blanks and tabs; such lines are skipped.
-bool is_blank(std::string_view line);
 
 // A header record read as one text item: leading blanks skipped, ending at
 // the end of the line or at the first comma.
@@ -22,10 +21,6 @@ std::string field(std::string_view record, int a, int b);
 // digits with an optional point, optional exponent), and a field without a
 // number gives 0. " 3 05" gives 305, "12.5N" gives 12.5, "-" gives 0.
 double field_value(std::string_view field);
-
-// The value of the longest prefix of `text` that reads as a decimal number,
-// 0 when there is none (or it is beyond the range of a double): "12A" gives 12.
-double leading_number(std::string_view text);
 
 // Number of places in a cast file's first line (as one text item) where a
 // character other than a blank follows a blank: the number of blank-separated

@@ -1,7 +1,6 @@
 #include "readers/sb911_reader.h"
 
 #include "readers/record_fields.h"
-#include "readers/sigma_t.h"
 #include "readers/text_source.h"
 
 namespace {
@@ -44,7 +43,7 @@ void store_scans(CruiseData& d, int i, const CastScans& scans) {
     for (int j = 1; j <= n; ++j) {
         for (int v = kDepth; v <= kFluor; ++v) d.castdat(i, j, v) = scans.at(j, v - 1);
         d.castdat(i, j, kTrans) = with_trans ? scans.at(j, 4) : 0.0;
-        d.castdat(i, j, kSigma) = sigmat(d.castdat(i, j, kTemp), d.castdat(i, j, kSalt));
+        store_sigma(d.castdat(i, j, kSigma), d.castdat(i, j, kTemp), d.castdat(i, j, kSalt));
     }
     d.npts[i] = n;
 }

@@ -44,8 +44,9 @@ TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
     // Cast 1's scan; before each line, after each but the last, after it; then cast 2's ncol, npts and scan 2.
     const struct { const char* name; std::string first, gap, end, tail; double ncol, npts, depth, trans; } rows[] = {
         {"five values: transmission 0; CRLF, blank lines, trailing blanks, no end to the last line",
-         " 2 20.5 31.6 0.37 245", "\r\n \t\r\n", "   \r\n", "  ", 4, 6, 6, 0},
-        {"six values, transmission the fifth; CR alone; text after a Ctrl-Z", " 2 20 31 0.3 3.8 245", "", "\r", "\r\x1a\x1a more\r", 5, 5, 7, 11},
+         " 2 20.5 31.6 0.37 -1e9", "\r\n \t\r\n", "   \r\n", "  ", 4, 6, 6, 0},
+        {"six values, transmission the fifth; CR alone; Ctrl-Z marks ending the file", " 2 20 31 0.3 3.8 245", "", "\r",
+         "\r\x1a\x1a", 5, 5, 7, 11},
     };
     const char* const separators[] = {" +", ",", ",,", "\t", " , "};
     std::vector<std::string> numbers(6);
@@ -107,6 +108,9 @@ TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
         {"cast file is a FIFO", "CRUISEd003.PRE", fifo, "is not a regular file (a FIFO)", 2, 5},
         {"scan cut short by the end of the file", "CRUISEd003.PRE", kTwoScans + " 3 19.1 31.7\n",
          "scan 3 is cut short by the end of the file (3 of 6 values)", 2, 5},
+        {"a value beyond 1e9", "CRUISEd003.PRE", third_scan("1.0000001e9"), "line 3: \"1.0000001e9\" is beyond", 2, 5},
+        {"a Ctrl-Z before more data", "CRUISEd003.PRE", kTwoScans + "\x1a 3 19 31 0.4 3.8 99\n",
+         "line 3: a Ctrl-Z (0x1A, the DOS end-of-file mark) is followed by more data", 2, 5},
         {"nan, after blank lines", "CRUISEd003.PRE", third_scan("\r\n\r\nnan"), "line 5: \"nan\" is not a number", 2, 5},
         {"a line of zeros over 1 MiB", "CRUISEd003.PRE", kTwoScans + std::string(3 << 20, '\0'),
          "line 3 is longer than 1048576 characters", 2, 5},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "readers/cruise_load.h"
+
 namespace {
 
 // Check values: the sigma-t check table of Knudsen's formula as the viewer
@@ -16,6 +18,9 @@ TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
         SCOPED_TRACE(row.name);
         EXPECT_NEAR(sigmat(row.t, row.s), row.expected, 5e-7);
     }
+    Cell stored = 1.0;
+    store_sigma(stored, -67.26, 35);  // the formula divides by zero: the cell is left unset, not infinite
+    EXPECT_FALSE(stored.is_set());
 }
 
 }  // namespace

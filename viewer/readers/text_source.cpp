@@ -1,5 +1,6 @@
 #include "readers/text_source.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -38,9 +39,10 @@ bool TextSource::fail(std::string why) {
 
 bool TextSource::open(const std::string& path, std::string& why) {
     close();
-    begin_ = end_ = 0;
-    at_end_ = false;
+    begin_ = end_ = lf_ = cr_ = 0;
+    at_end_ = data_after_mark_ = line_open_ = false;
     line_number_ = 0;
+    bytes_read_ = 0;
     failed_ = false;
     why_.clear();
     // O_NONBLOCK: opening a FIFO with no writer must not hang before fstat can refuse it.
@@ -79,6 +81,8 @@ bool TextSource::fill() {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
+        lf_ = lf_ > begin_ ? lf_ - begin_ : 0;
+        cr_ = cr_ > begin_ ? cr_ - begin_ : 0;
         begin_ = 0;
     }
     // Grown only when less than half a chunk is free, so a short file costs one chunk.
@@ -88,6 +92,7 @@ bool TextSource::fill() {
         n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
     } while (n < 0 && errno == EINTR);
     if (n < 0) return fail("cannot be read: " + error_text(errno));
+    bytes_read_ += static_cast<std::uint64_t>(n > 0 ? n : 0);
     if (n == 0) {
         at_end_ = true;
         close();
@@ -96,7 +101,10 @@ bool TextSource::fill() {
     const char* chunk = buffer_.data() + end_;
     const void* ctrl_z = std::memchr(chunk, '\x1a', static_cast<std::size_t>(n));
     if (ctrl_z) {
-        end_ += static_cast<std::size_t>(static_cast<const char*>(ctrl_z) - chunk);
+        const auto text = static_cast<std::size_t>(static_cast<const char*>(ctrl_z) - chunk);
+        data_after_mark_ = more_than_marks(chunk + text, static_cast<std::size_t>(n) - text);
+        if (failed_) return false;
+        end_ += text;
         at_end_ = true;
         close();
     } else {
@@ -105,13 +113,36 @@ bool TextSource::fill() {
     return true;
 }
 
+bool TextSource::more_than_marks(const char* rest, std::size_t n) {
+    char tail[4096];
+    for (;;) {
+        for (std::size_t k = 0; k < n; ++k)
+            if (rest[k] != '\x1a') return true;
+        ssize_t got;
+        do {
+            got = ::read(fd_, tail, sizeof tail);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) return fail("cannot be read: " + error_text(errno));
+        if (got == 0) return false;
+        rest = tail;
+        n = static_cast<std::size_t>(got);
+    }
+}
+
+std::size_t TextSource::find(char c, std::size_t& at, std::size_t from) {
+    if (at < from) at = from;
+    if (at < end_ && buffer_[at] == c) return at;
+    const void* hit = std::memchr(buffer_.data() + at, c, end_ - at);
+    at = hit ? std::size_t(static_cast<const char*>(hit) - buffer_.data()) : end_;
+    return at;
+}
+
 bool TextSource::next_line(std::string_view& line) {
     if (failed_) return false;
     std::size_t scanned = begin_;  // bytes before this hold no line end
     for (;;) {
         const char* data = buffer_.data();
-        std::size_t i = scanned;
-        while (i < end_ && data[i] != '\n' && data[i] != '\r') ++i;
+        const std::size_t i = std::min(find('\n', lf_, scanned), find('\r', cr_, scanned));
         if (i < end_) {
             if (data[i] == '\r' && i + 1 == end_ && !at_end_) {
                 // Whether an LF follows is in the next chunk.
@@ -122,6 +153,7 @@ bool TextSource::next_line(std::string_view& line) {
             }
             if (i - begin_ > kMaxLine) break;
             line = std::string_view(buffer_.data() + begin_, i - begin_);
+            line_open_ = false;
             begin_ = i + 1;
             if (buffer_[i] == '\r' && begin_ < end_ && buffer_[begin_] == '\n') ++begin_;
             ++line_number_;
@@ -129,8 +161,13 @@ bool TextSource::next_line(std::string_view& line) {
         }
         if (end_ - begin_ > kMaxLine) break;
         if (at_end_ || fd_ < 0) {
-            if (begin_ == end_) return false;
+            if (begin_ == end_) {
+                if (!data_after_mark_) return false;
+                return fail("line " + std::to_string(line_number_ + (line_open_ ? 0 : 1)) +
+                            ": a Ctrl-Z (0x1A, the DOS end-of-file mark) is followed by more data");
+            }
             line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+            line_open_ = true;
             begin_ = end_;
             ++line_number_;
             return true;
@@ -141,23 +178,4 @@ bool TextSource::next_line(std::string_view& line) {
     }
     return fail("line " + std::to_string(line_number_ + 1) + " is longer than " + std::to_string(kMaxLine) +
                 " characters");
-}
-
-std::string quoted_item(std::string_view item) {
-    constexpr std::size_t kShown = 64;
-    static const char* const hex = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (std::size_t k = 0; k < item.size() && k < kShown; ++k) {
-        const auto c = static_cast<unsigned char>(item[k]);
-        if (c >= 0x20 && c < 0x7f) {
-            out += static_cast<char>(c);
-        } else {
-            out += "\\x";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        }
-    }
-    out += '"';
-    if (item.size() > kShown) out += "...";
-    return out;
 }

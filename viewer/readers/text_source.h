@@ -1,14 +1,19 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
 #include <vector>
 
+#include "readers/text_items.h"
+
 // A text file read in chunks, line by line, never whole. CR, LF and CR LF all
-// end a line; a last line without its end is a line; the text ends at its
-// first Ctrl-Z (0x1A). What is not a regular file (directory, FIFO, socket,
+// end a line; a last line without its end is a line. The text ends at its
+// first Ctrl-Z (0x1A): Ctrl-Z bytes alone at the end of a file are the DOS
+// end-of-file mark, but one followed by other bytes is a failure, met once
+// the lines before it have been read. What is not a regular file (directory, FIFO, socket,
 // device) is refused before any read: the file is opened with O_NONBLOCK and
 // checked with fstat. A line longer than kMaxLine (1 MiB) is a failure, so
 // memory stays bounded whatever the file holds.
@@ -29,6 +34,7 @@ public:
     // or on a failure (then failed() is true and why() says what happened).
     [[nodiscard]] bool next_line(std::string_view& line);
     int line_number() const { return line_number_; }  // 1-based, of the line last returned
+    std::uint64_t bytes_read() const { return bytes_read_; }  // from the file since it was opened
     bool failed() const { return failed_; }
     const std::string& why() const { return why_; }
 
@@ -42,21 +48,29 @@ private:
     // Reads the next chunk after the unread bytes; false at the end or on a failure.
     bool fill();
     bool fail(std::string why);
+    // The first `c` at or after `from`, end_ if none; `at` is its cache (no
+    // `c` lies between `from` and it).
+    std::size_t find(char c, std::size_t& at, std::size_t from);
+    // Whether a byte other than Ctrl-Z follows in `rest` or in the file after it.
+    bool more_than_marks(const char* rest, std::size_t n);
 
     int fd_ = -1;
     std::vector<char> buffer_;
     std::size_t begin_ = 0, end_ = 0;  // unread bytes
+    // Where the last searches for LF and CR ended: at the next one, or at the
+    // end of the bytes read. Each is searched for once per occurrence, not
+    // once per line, whatever ends the lines.
+    std::size_t lf_ = 0, cr_ = 0;
     bool at_end_ = false;              // no more bytes to read (end of file or Ctrl-Z)
+    bool data_after_mark_ = false;     // a Ctrl-Z with more than Ctrl-Z bytes after it
+    bool line_open_ = false;           // the last line returned had no line end
     int line_number_ = 0;
+    std::uint64_t bytes_read_ = 0;
     bool failed_ = false;
     std::string why_;
     dev_t device_ = 0;
     ino_t inode_ = 0;
 };
-
-// A bad item as a message quotes it: at most 64 characters, bytes outside
-// printable ASCII as \xNN, and "..." after a cut.
-[[nodiscard]] std::string quoted_item(std::string_view item);
 
 // What `mode` (an st_mode) is, for "is not a regular file (a FIFO)": "a
 // folder", "a FIFO", "a socket", "a device" or "not a plain file".

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +32,18 @@ void begin_load(Viewer& v) {
 
 ReadProgress show_progress(Viewer& v) {
     return [&v](const std::string& castfile) { v.filemsg.Text("Reading: " + shown_name(castfile)); };
+}
+
+// "Reading N of M: FILE", at most 10 times a second however fast the files go.
+LoadProgress show_load_step(Viewer& v) {
+    using Clock = std::chrono::steady_clock;
+    return [&v, last = std::optional<Clock::time_point>()](const LoadStep& step) mutable {
+        const Clock::time_point now = Clock::now();
+        if (last && now - *last < std::chrono::milliseconds(100)) return;
+        last = now;
+        v.filemsg.Text("Reading " + std::to_string(step.n) + " of " + std::to_string(step.m) + ": " + *step.file);
+        v.filemsg.Progress(step);
+    };
 }
 
 std::string problem_text(const LoadResult& r) {
@@ -142,7 +156,7 @@ LoadResult readcnv(Viewer& v, const std::vector<std::string>& paths) {
     if (paths.empty()) return {};
     begin_load(v);
     v.filemsg.Visible(true);
-    const LoadResult r = read_cnv(v.d, paths, show_progress(v));
+    const LoadResult r = read_cnv(v.d, paths, show_load_step(v));
     end_load(v, cnv_load_order(paths).front(), r, "CNV casts");
     return r;
 }

@@ -36,7 +36,7 @@ TEST(OpenFile, CancelLoadsNothingAndChoicesReachTheReader) {
     EXPECT_EQ(loaded, std::vector<std::string>{"/data/tows/header.dat"});
     dialog.answer = {"/nowhere/b2.cnv", "/nowhere/a1.cnv"};
     quenvar::cnv_Click(f.viewer, dialog);
-    EXPECT_EQ(f.filemsg.texts, std::vector<std::string>{"Reading: /nowhere/a1.cnv"}) << "both files, in name order";
+    EXPECT_EQ(f.filemsg.texts, std::vector<std::string>{"Reading 1 of 2: /nowhere/a1.cnv"}) << "both, in name order";
 }
 
 }  // namespace

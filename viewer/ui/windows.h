@@ -5,6 +5,7 @@
 
 #include "plot/canvas.h"
 #include "plot/section_grid.h"
+#include "readers/cruise_load.h"
 #include "surface/plot_surface.h"
 #include "ui/scroll_bar.h"
 
@@ -58,6 +59,9 @@ public:
     virtual ~FileMessage() = default;
     virtual void Visible(bool on) = 0;
     virtual void Text(const std::string& text) = 0;
+    // How far a load of many files has got, told with each text it sets (the
+    // command line draws a progress line from it).
+    virtual void Progress(const LoadStep&) {}
 };
 
 // The `limitbox` dialog.

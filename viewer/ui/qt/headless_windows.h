@@ -2,10 +2,12 @@
 
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <utility>
 
 #include "surface/image_surface.h"
 #include "ui/qt/pdf_printer.h"
+#include "ui/terminal_progress.h"
 #include "ui/viewer.h"
 #include "ui/windows.h"
 
@@ -52,10 +54,17 @@ public:
     void Text(InfoField, const std::string&) override {}
 };
 
+// A load's progress becomes a line on standard error when that is a terminal.
 class HeadlessFileMessage : public FileMessage {
 public:
-    void Visible(bool) override {}
+    void Visible(bool on) override {
+        if (!on) line_.clear();
+    }
     void Text(const std::string&) override {}
+    void Progress(const LoadStep& step) override { line_.show(step); }
+
+private:
+    TerminalProgress line_{STDERR_FILENO};
 };
 
 class HeadlessLimitDialog : public LimitDialog {

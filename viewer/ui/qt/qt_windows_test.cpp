@@ -215,6 +215,10 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
          dir.path("link.csv") + ": is the same file as the input " + cast1},
         {"a FIFO as output", "--report stations --output " + dir.path("fifo.pdf") + " " + kSb911, 1,
          "fifo.pdf: is not a regular file (a FIFO)"},
+        {"a cast without scans",
+         "--export csv --output " + dir.path("none.csv") + " " +
+             dir.write("e.cnv", "# name 0 = depSM\n# name 1 = t090C\n# name 2 = sal00\n*END*\n"),
+         1, "e.cnv: holds no scans after its *END* line"},
         {"a .cnv after --", "--export csv --output " + dir.path("out.csv") + " -- " + cnv, 0, "Wrote " + dir.path("out.csv")},
         {"a stopped load keeps an earlier output", "--export csv --output " + kept + " /nonexistent/y.hdr", 1,
          "quenvar9: " + kept + ": the load stopped, so the existing file was kept"},

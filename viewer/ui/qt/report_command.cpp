@@ -60,8 +60,8 @@ std::string report_usage() {
            "\n"
            "Load problems are reported on standard error. When a load stopped, an existing\n"
            "output is kept as it was. Exit status: 0 when the output was written and every\n"
-           "load completed, 1 when a load stopped or the output was not written, 2 for a\n"
-           "usage error.\n";
+           "load completed, 1 when a load stopped, left a cast without usable scans or the\n"
+           "output was not written, 2 for a usage error.\n";
 }
 
 std::string version_text() { return std::string("quenvar9 ") + QUENVAR9_VERSION + "\n"; }
@@ -213,10 +213,11 @@ int run_headless(const CommandLine& command, char* argv0) {
     std::vector<std::string> files;
     for (const std::string& f : command.files)
         files.push_back(QFileInfo(QString::fromStdString(f)).absoluteFilePath().toStdString());
-    bool stopped = false;
+    bool stopped = false, complete = true;
     OutputRules rules{files};
     for (const LoadResult& r : load_files(v, files)) {
         stopped |= r.stopped;
+        complete &= r.complete();  // not stopped, and no cast without scans
         for (const LoadIssue& issue : r.issues) rules.inputs.push_back(issue.file);
     }
     for (const std::string& in : viewer_inputs(v)) rules.inputs.push_back(in);
@@ -253,5 +254,5 @@ int run_headless(const CommandLine& command, char* argv0) {
     const ExportInfo info{std::string("quenvar9 ") + QUENVAR9_VERSION, command_text(command)};
     const bool written =
         data ? export_data(v, command.format, {output, rules, info}) : print_report(v, command.report, output);
-    return written && !stopped ? 0 : 1;
+    return written && complete ? 0 : 1;
 }

@@ -31,13 +31,13 @@ struct CommandLine {
 // `quenvar9 --report KIND` or `--export FORMAT`: loads the files as the
 // viewer does (load_files), fits the limits with --fit, writes the one output
 // through the output writer and returns the exit status: 0 when it was
-// written and no load stopped, 1 when a load stopped or the output was not
-// written (a section of casts or a variable the cruise does not have
-// included). An output the writer refuses (not a regular file, hard-linked,
-// the same file as any input: a file named, a cast file, a coastline) is left
-// alone. After a load that stopped an existing output is kept, never replaced
-// by a partial one; where there is none, what was read is written. Needs no
-// display.
+// written and every load completed, 1 when a load stopped, left a cast
+// without usable scans or the output was not written (a section of casts or
+// a variable the cruise does not have included). An output the writer
+// refuses (not a regular file, hard-linked, the same file as any input: a
+// file named, a cast file, a coastline) is left alone. After a load that
+// stopped an existing output is kept, never replaced by a partial one; where
+// there is none, what was read is written. Needs no display.
 int run_headless(const CommandLine& command, char* argv0);
 
 // The text of --help.

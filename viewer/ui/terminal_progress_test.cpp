@@ -1,0 +1,39 @@
+#include "ui/terminal_progress.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <pty.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// What the other end of `fd` has been sent.
+std::string sent(int fd) {
+    ::fcntl(fd, F_SETFL, O_NONBLOCK);
+    char buf[512];
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    return std::string(buf, std::size_t(std::max<ssize_t>(n, 0)));
+}
+
+// On a (pseudo-)terminal the line is drawn over in place, then erased; into a pipe nothing is written.
+TEST(TerminalProgress, DrawsOnATerminalOnly) {
+    const std::string file = "Station_46.cnv";
+    int pty[2] = {-1, -1}, pipe_ends[2] = {-1, -1};
+    ASSERT_EQ(::openpty(&pty[0], &pty[1], nullptr, nullptr, nullptr) | ::pipe(pipe_ends), 0);
+    for (const int fd : {pty[1], pipe_ends[1]}) {
+        TerminalProgress line(fd);
+        line.show({3, 200, &file, 28'300'000, 472'000'000});
+        line.show({200, 200, &file, 472'000'000, 472'000'000});
+        line.clear();
+        line.clear();  // once only
+    }
+    EXPECT_EQ(sent(pty[0]), "\rReading 3 of 200 files, 28.3 of 472.0 MB, 5 %\x1b[K"
+                            "\rReading 200 of 200 files, 472.0 of 472.0 MB, 100 %\x1b[K\r\x1b[K");
+    EXPECT_EQ(sent(pipe_ends[0]), "");
+    for (const int fd : {pty[0], pty[1], pipe_ends[0], pipe_ends[1]}) ::close(fd);
+}
+
+}  // namespace
