@@ -14,7 +14,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 TSAN_BUILD ?= build-tsan
 
-.PHONY: all deps configure build run test test-plain test-sanitize test-tsan bench deb clean
+.PHONY: all deps configure build run test test-plain test-sanitize test-tsan bench deb clean format format-check
 
 all: build
 
@@ -59,6 +59,16 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUENVAR_BUILD_BENCH=ON -DQUENVAR_BUILD_TESTS=OFF
 	cmake --build build-bench -j$(JOBS)
 	@for b in build-bench/bin/*_bench; do echo "== $$b"; $$b; done
+
+# One code style for both programs (.clang-format): format rewrites the files,
+# format-check (run by CI) fails on any file that does not follow it.
+FORMAT_FILES = git ls-files -- '*.cpp' '*.h'
+
+format: deps
+	$(FORMAT_FILES) | xargs clang-format -i
+
+format-check: deps
+	$(FORMAT_FILES) | xargs clang-format --dry-run --Werror
 
 # A Debian package of both programs, in build-deb/.
 deb:

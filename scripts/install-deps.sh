@@ -14,6 +14,7 @@ packages=(
   fonts-dejavu-core                   # a sans-serif font for the windows and the PDFs
   poppler-utils                       # pdftotext, pdfinfo: report tests read the PDFs
   xvfb xauth                          # running the viewer without a display
+  clang-format                        # make format, make format-check: the code style
 )
 if [ "${WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-dev)
