@@ -20,8 +20,18 @@ inline std::string write_full_cruise(const std::filesystem::path& folder) {
         char no[4];
         std::snprintf(no, sizeof no, "%03d", c);
         // 41 12.0' N, 70 53.1' W, 20 July 2018 17.4 h, bottom 500 m, station L01.
-        header << "E617" "41" "120" " 70" "531" "   " "18" "07" "20" "174" "   " << no << " 500"
-               << std::string(32, ' ') << "L01\r\n";
+        header << "E617"
+                  "41"
+                  "120"
+                  " 70"
+                  "531"
+                  "   "
+                  "18"
+                  "07"
+                  "20"
+                  "174"
+                  "   "
+               << no << " 500" << std::string(32, ' ') << "L01\r\n";
         std::ofstream cast(folder / (std::string("FULLd") + no + ".PRE"), std::ios::binary);
         char line[96];
         for (int s = 1; s <= kMaxScan; ++s) {

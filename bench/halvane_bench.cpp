@@ -23,15 +23,13 @@ constexpr int nodes = 7001;
 constexpr int elements = 13001;
 constexpr int surfaces = 50;
 
-void write_file(const fs::path& path, const std::string& text)
-{
+void write_file(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
 }
 
 // A shelf sloping from 20 m to 2000 m; sigma-t rising with depth.
-fs::path make_inputs()
-{
+fs::path make_inputs() {
     std::string folder = (fs::temp_directory_path() / "halvane-bench-XXXXXX").string();
     if (!mkdtemp(folder.data())) std::abort();
     const fs::path dir(folder);
@@ -68,8 +66,7 @@ fs::path make_inputs()
     return dir;
 }
 
-void BM_WholeConversionAtCapacity(benchmark::State& state)
-{
+void BM_WholeConversionAtCapacity(benchmark::State& state) {
     const fs::path dir = make_inputs();
     const std::string d = dir.string() + "/";
     const std::string answers = d + "shelf.nod\n" + d + "shelf.ele\n" + d + "shelf.bat\n30\nSINEZ\n" + d +

@@ -8,8 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -87,11 +87,10 @@ std::vector<std::string> write_cnv_cruise(const fs::path& folder) {
         for (int s = 0; s < kCnvScans; ++s) {
             const double down = s < kCnvScans / 2 ? s : kCnvScans - s;
             const double p = 1 + 999.0 * down / (kCnvScans / 2) + 0.6 * std::sin(s / 24.0);
-            const int n = std::snprintf(line, sizeof line,
-                                        "%11.3f%11.4f%11.6f%11.4f%11.4f%11.4e%11.4f%11d%11.4f%11.4f%11.3e\n",
-                                        p, 22 - p / 60.0, 42.9 - p / 300.0, 31.5 + p / 500.0, 0.3 + (s % 17) / 10.0,
-                                        1255.0 / (1 + p), 0.3 + (s % 5) / 10.0, s + 1, 1025.9 + p / 200.0,
-                                        0.04 + (s % 3) / 100.0, 0.0);
+            const int n = std::snprintf(
+                line, sizeof line, "%11.3f%11.4f%11.6f%11.4f%11.4f%11.4e%11.4f%11d%11.4f%11.4f%11.3e\n", p,
+                22 - p / 60.0, 42.9 - p / 300.0, 31.5 + p / 500.0, 0.3 + (s % 17) / 10.0, 1255.0 / (1 + p),
+                0.3 + (s % 5) / 10.0, s + 1, 1025.9 + p / 200.0, 0.04 + (s % 3) / 100.0, 0.0);
             text.insert(text.end(), line, line + n);
         }
         out.write(text.data(), static_cast<std::streamsize>(text.size()));

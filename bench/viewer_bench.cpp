@@ -16,14 +16,14 @@
 
 #include "full_cruise.h"
 #include "ui/data_export.h"
-#include "ui/reports.h"
 #include "ui/listing.h"
 #include "ui/load_cruise.h"
-#include "ui/qt/pdf_printer.h"
 #include "ui/profile_plot.h"
-#include "ui/station_map.h"
 #include "ui/qt/headless_windows.h"
 #include "ui/qt/info_panel.h"
+#include "ui/qt/pdf_printer.h"
+#include "ui/reports.h"
+#include "ui/station_map.h"
 
 namespace {
 
@@ -204,10 +204,10 @@ BENCHMARK(BM_ExportFullCruise)
 // 20 stations spread over the given box (degrees west and north). The first
 // drawing reads the world file's index; its time is the first_ms counter.
 void BM_StationMapWorld(benchmark::State& state) {
-    const double boxes[][4] = {{4.1, 50.3, 4.3, 50.4},      // off Plymouth, a degree wide
-                               {71, 39.5, 70.5, 41.3},      // the EN617 section
-                               {70, 60, 10, 30},            // the North Atlantic
-                               {180, 60, -179, -60}};       // the whole world
+    const double boxes[][4] = {{4.1, 50.3, 4.3, 50.4},  // off Plymouth, a degree wide
+                               {71, 39.5, 70.5, 41.3},  // the EN617 section
+                               {70, 60, 10, 30},        // the North Atlantic
+                               {180, 60, -179, -60}};   // the whole world
     const double* b = boxes[state.range(0)];
     CruiseData d;
     set_start_values(d);
@@ -219,8 +219,9 @@ void BM_StationMapWorld(benchmark::State& state) {
     }
     d.curcast = 1;
     SilentAlerts alerts;
-    HeadlessViewer headless(d, alerts, {QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln", {},
-                                        QUENVAR_DATA_DIR "/world.bln"});
+    HeadlessViewer headless(
+        d, alerts,
+        {QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln", {}, QUENVAR_DATA_DIR "/world.bln"});
     Viewer& v = headless.viewer;
     static double first_ms = -1;  // the process's first drawing, which reads the index
     const auto start = std::chrono::steady_clock::now();

@@ -8,8 +8,7 @@ namespace {
 
 // The weights once n2, the 1-based index of the first surface strictly
 // above zval, is known; n2 = 0 when there is none.
-inline void bracket(int nlev, const float* zl, float zval, int above, float& b2, int& n2, float& b1, int& n1)
-{
+inline void bracket(int nlev, const float* zl, float zval, int above, float& b2, int& n2, float& b1, int& n1) {
     if (above == 0) {
         b1 = 1.0f;
         n1 = nlev;
@@ -30,8 +29,7 @@ inline void bracket(int nlev, const float* zl, float zval, int above, float& b2,
     b2 = (zval - zl[n1 - 1]) / zdiff;
 }
 
-int first_above_linear(int nlev, const float* zl, float zval)
-{
+int first_above_linear(int nlev, const float* zl, float zval) {
     for (int k = 1; k <= nlev; ++k)
         if (zval < zl[k - 1]) return k;
     return 0;
@@ -39,15 +37,13 @@ int first_above_linear(int nlev, const float* zl, float zval)
 
 }  // namespace
 
-void basis1d1(int nlev, std::span<const float> zl, float zval, float& b2, int& n2, float& b1, int& n1)
-{
+void basis1d1(int nlev, std::span<const float> zl, float zval, float& b2, int& n2, float& b1, int& n1) {
     assert(nlev >= 1 && nlev <= static_cast<int>(zl.size()));
     bracket(nlev, zl.data(), zval, first_above_linear(nlev, zl.data(), zval), b2, n2, b1, n1);
 }
 
-void halvanesub(int nndim, int nvdim, int nlevels, int nn, int nlev, std::span<const float> zl,
-                const NodeTable& sigtl, int nnv, const NodeTable& z, NodeTable& sigt)
-{
+void halvanesub(int nndim, int nvdim, int nlevels, int nn, int nlev, std::span<const float> zl, const NodeTable& sigtl,
+                int nnv, const NodeTable& z, NodeTable& sigt) {
     assert(nn >= 0 && nn <= nndim && nndim <= z.nodes() && nndim <= sigt.nodes() && nndim <= sigtl.nodes());
     assert(nnv >= 1 && nnv <= nvdim && nvdim <= z.columns() && nvdim <= sigt.columns());
     assert(nlev >= 1 && nlev <= nlevels && nlevels <= sigtl.columns());

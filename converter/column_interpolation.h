@@ -18,7 +18,7 @@ void basis1d1(int nlev, std::span<const float> zl, float zval, float& b2, int& n
 // sigt(i, j) = b1 sigtl(i, n1) + b2 sigtl(i, n2) for every node i <= nn and
 // level j <= nnv, with the basis of z(i, j): linear between the bracketing
 // surfaces, the end surface's value beyond either end.
-void halvanesub(int nndim, int nvdim, int nlevels, int nn, int nlev, std::span<const float> zl,
-                const NodeTable& sigtl, int nnv, const NodeTable& z, NodeTable& sigt);
+void halvanesub(int nndim, int nvdim, int nlevels, int nn, int nlev, std::span<const float> zl, const NodeTable& sigtl,
+                int nnv, const NodeTable& z, NodeTable& sigt);
 
 }  // namespace halvane

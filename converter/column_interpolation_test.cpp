@@ -8,10 +8,14 @@
 
 namespace halvane {
 
-TEST(Basis1d1, BracketCases)
-{
+TEST(Basis1d1, BracketCases) {
     const std::vector<float> zl{-100.0f, -50.0f, 0.0f};
-    const struct { const char* name; int nlev; float zval; std::tuple<int, float, int, float> n1_b1_n2_b2; } rows[] = {
+    const struct {
+        const char* name;
+        int nlev;
+        float zval;
+        std::tuple<int, float, int, float> n1_b1_n2_b2;
+    } rows[] = {
         {"below the deepest surface", 3, -120.0f, {3, 0.0f, 1, 1.0f}},
         {"a quarter up", 3, -12.5f, {2, 0.25f, 3, 0.75f}},
         {"on the last surface", 3, 0.0f, {3, 1.0f, 1, 0.0f}},
@@ -29,8 +33,7 @@ TEST(Basis1d1, BracketCases)
 
 // halvanesub bisects for the bracket when the surfaces ascend: it must agree
 // with basis1d1 for any order of surfaces and any level.
-TEST(Halvanesub, AgreesWithTheBasisForAnyOrderOfSurfaces)
-{
+TEST(Halvanesub, AgreesWithTheBasisForAnyOrderOfSurfaces) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::vector<std::vector<float>> orders = {
         {-100, -50, -50, 0}, {-100, -50, 0, 10}, {0, -50, -100, 10}, {-30, -30, -30, -30}};

@@ -5,9 +5,9 @@
 #include "input_files.h"
 #include "level_surface_loader.h"
 #include "mesh_loader.h"
+#include "replacing_file.h"
 #include "run_errors.h"
 #include "run_store.h"
-#include "replacing_file.h"
 #include "s3r_writer.h"
 #include "vertical_grids.h"
 
@@ -17,8 +17,7 @@
 namespace halvane {
 namespace {
 
-int ask_nnv(Terminal& terminal)
-{
+int ask_nnv(Terminal& terminal) {
     for (;;) {
         const int nnv = terminal.ask_number("Enter nnv");
         if (nnv >= 1 && nnv <= nvdim) return nnv;
@@ -26,8 +25,7 @@ int ask_nnv(Terminal& terminal)
     }
 }
 
-void build_levels(Terminal& terminal, RunStore& s)
-{
+void build_levels(Terminal& terminal, RunStore& s) {
     for (;;) {
         const std::string opt = terminal.ask_line("Enter grid option - UNIZ or SINEZ");
         if (option_is(opt, "uniz") || option_is(opt, "UNIZ")) {
@@ -44,8 +42,7 @@ void build_levels(Terminal& terminal, RunStore& s)
 
 // Asked again while the name is that of an input file: the output would
 // replace what the run was read from.
-std::string ask_output_name(Terminal& terminal, const InputFiles& inputs)
-{
+std::string ask_output_name(Terminal& terminal, const InputFiles& inputs) {
     for (;;) {
         const std::string filename = terminal.ask_line("Enter the name of the output baroclinic .s3r file");
         const std::string name(trimmed(filename));
@@ -53,13 +50,11 @@ std::string ask_output_name(Terminal& terminal, const InputFiles& inputs)
         if (!input) return name;
         const std::string input_name = input->name + ";";
         terminal.say({"The output file", std::string_view(name), "is the input", std::string_view(input->kind), "file",
-                      std::string_view(input_name),
-                      "give another name"});
+                      std::string_view(input_name), "give another name"});
     }
 }
 
-void write_output(const std::string& name, std::string_view mesh, const RunStore& s)
-{
+void write_output(const std::string& name, std::string_view mesh, const RunStore& s) {
     ReplacingFile out(name);
     write_s3r([&](std::string_view bytes) { out.put(bytes); }, mesh, s.nn, s.nnv, s.z, s.sigt);
     out.commit();
@@ -67,13 +62,9 @@ void write_output(const std::string& name, std::string_view mesh, const RunStore
 
 }  // namespace
 
-bool option_is(std::string_view answer, std::string_view keyword)
-{
-    return trimmed(answer) == keyword;
-}
+bool option_is(std::string_view answer, std::string_view keyword) { return trimmed(answer) == keyword; }
 
-void run_conversion(Terminal& terminal)
-{
+void run_conversion(Terminal& terminal) {
     // About 4 MB at capacity: kept off the stack.
     const auto store = std::make_unique<RunStore>();
     RunStore& s = *store;

@@ -15,24 +15,21 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool equals_ignoring_case(std::string_view a, std::string_view b)
-{
+bool equals_ignoring_case(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (lower(a[i]) != lower(b[i])) return false;
     return true;
 }
 
-std::size_t skip_digits(std::string_view s, std::size_t p)
-{
+std::size_t skip_digits(std::string_view s, std::size_t p) {
     while (p < s.size() && is_digit(s[p])) ++p;
     return p;
 }
 
 }  // namespace
 
-NumberParse parse_integer(std::string_view token, int& value)
-{
+NumberParse parse_integer(std::string_view token, int& value) {
     std::size_t p = 0;
     bool negative = false;
     if (p < token.size() && (token[p] == '+' || token[p] == '-')) negative = token[p++] == '-';
@@ -52,8 +49,7 @@ NumberParse parse_integer(std::string_view token, int& value)
     return NumberParse::ok;
 }
 
-NumberParse parse_real(std::string_view token, float& value)
-{
+NumberParse parse_real(std::string_view token, float& value) {
     // The usual case first: up to 7 digits with an optional point and
     // nothing else. The digits as an integer below 2^24 and a divisor 10^n
     // with n <= 7 are both exact floats, so one float division rounds

@@ -30,8 +30,7 @@ bool ends_value(char c) { return value_ends[static_cast<unsigned char>(c)]; }
 // File names are at most 72 characters; a bad item is cut to 64.
 std::string quoted_name(std::string_view name) { return quoted(name, 4096); }
 
-const char* kind_of(mode_t mode)
-{
+const char* kind_of(mode_t mode) {
     if (S_ISDIR(mode)) return "a directory";
     if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
     if (S_ISSOCK(mode)) return "a socket";
@@ -39,23 +38,20 @@ const char* kind_of(mode_t mode)
     return "not a plain file";
 }
 
-NumberParse parse(std::string_view token, const Field& field)
-{
+NumberParse parse(std::string_view token, const Field& field) {
     return field.integer ? parse_integer(token, *field.integer) : parse_real(token, *field.real);
 }
 
 }  // namespace
 
-std::string_view next_value(std::string_view line, std::size_t& pos)
-{
+std::string_view next_value(std::string_view line, std::size_t& pos) {
     while (pos < line.size() && is_separator(line[pos])) ++pos;
     const std::size_t start = pos;
     while (pos < line.size() && !is_separator(line[pos])) ++pos;
     return line.substr(start, pos - start);
 }
 
-void store_value(std::string_view token, const Field& field, std::string_view where)
-{
+void store_value(std::string_view token, const Field& field, std::string_view where) {
     const NumberParse result = parse(token, field);
     if (result == NumberParse::ok) return;
     const char* kind = field.integer ? "an integer" : "a real";
@@ -65,8 +61,7 @@ void store_value(std::string_view token, const Field& field, std::string_view wh
     throw InputError(std::string(where) + ": number " + quoted(token) + " is out of range for " + kind);
 }
 
-FreeFormatReader FreeFormatReader::open(std::string_view path)
-{
+FreeFormatReader FreeFormatReader::open(std::string_view path) {
     const std::string name(path);
     const int fd = name.empty() ? -1 : ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat st {};
@@ -89,20 +84,19 @@ FreeFormatReader FreeFormatReader::open(std::string_view path)
         throw InputError("cannot open " + quoted_name(name) + ": it is " + kind_of(st.st_mode) +
                          ", not a regular file");
     }
-    return FreeFormatReader(name, fd,
-                            {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)});
+    return FreeFormatReader(name, fd, {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)});
 }
 
 FreeFormatReader::FreeFormatReader(std::string name, int fd, FileIdentity identity)
-    : name_(std::move(name)), fd_(fd), identity_(identity), buffer_(std::make_unique_for_overwrite<char[]>(chunk_size))
-{
+    : name_(std::move(name)),
+      fd_(fd),
+      identity_(identity),
+      buffer_(std::make_unique_for_overwrite<char[]>(chunk_size)) {
     cur_ = end_ = buffer_.get();
 }
 
 FreeFormatReader::FreeFormatReader(std::string name, std::string_view text)
-    : name_(std::move(name)), cur_(text.data()), end_(text.data() + text.size()), at_end_(true)
-{
-}
+    : name_(std::move(name)), cur_(text.data()), end_(text.data() + text.size()), at_end_(true) {}
 
 FreeFormatReader::FreeFormatReader(FreeFormatReader&& other) noexcept
     : name_(std::move(other.name_)),
@@ -114,25 +108,20 @@ FreeFormatReader::FreeFormatReader(FreeFormatReader&& other) noexcept
       at_end_(other.at_end_),
       in_line_(other.in_line_),
       skip_lf_(other.skip_lf_),
-      line_number_(other.line_number_)
-{
-}
+      line_number_(other.line_number_) {}
 
-FreeFormatReader::~FreeFormatReader()
-{
+FreeFormatReader::~FreeFormatReader() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-std::string FreeFormatReader::where() const
-{
+std::string FreeFormatReader::where() const {
     if (line_number_ == 0) return quoted_name(name_);
     return quoted_name(name_) + ", line " + std::to_string(line_number_);
 }
 
 // Keeps the last `keep` bytes before cur_ at the start of the buffer and reads
 // more after them. False at the end of the file, the kept bytes still in place.
-bool FreeFormatReader::refill(std::size_t keep)
-{
+bool FreeFormatReader::refill(std::size_t keep) {
     if (at_end_) return false;
     char* const buffer = buffer_.get();
     std::memmove(buffer, cur_ - keep, keep);
@@ -153,8 +142,7 @@ bool FreeFormatReader::refill(std::size_t keep)
 }
 
 // Passes the rest of the line taken and its line end.
-void FreeFormatReader::finish_line()
-{
+void FreeFormatReader::finish_line() {
     in_line_ = false;
     for (;;) {
         while (cur_ < end_ && !is_line_end(*cur_)) ++cur_;
@@ -168,8 +156,7 @@ void FreeFormatReader::finish_line()
 }
 
 // Takes the next line; false at the end of the file.
-bool FreeFormatReader::start_line()
-{
+bool FreeFormatReader::start_line() {
     if (in_line_) finish_line();
     if (skip_lf_) {
         skip_lf_ = false;
@@ -182,8 +169,7 @@ bool FreeFormatReader::start_line()
 }
 
 // The next value of the line taken; empty at its end, which is left in place.
-std::string_view FreeFormatReader::next_token()
-{
+std::string_view FreeFormatReader::next_token() {
     for (;;) {
         if (cur_ == end_ && !refill(0)) return {};
         if (!is_separator(*cur_)) break;
@@ -208,8 +194,7 @@ std::string_view FreeFormatReader::next_token()
 bool FreeFormatReader::skip_line() { return start_line(); }
 
 template <typename Store>
-bool FreeFormatReader::read_values(std::size_t count, Store store)
-{
+bool FreeFormatReader::read_values(std::size_t count, Store store) {
     std::size_t filled = 0;
     while (filled < count) {
         if (!start_line()) return false;
@@ -222,24 +207,21 @@ bool FreeFormatReader::read_values(std::size_t count, Store store)
     return true;
 }
 
-bool FreeFormatReader::read(std::span<const Field> fields)
-{
+bool FreeFormatReader::read(std::span<const Field> fields) {
     return read_values(fields.size(), [&](std::size_t k, std::string_view token) {
         if (parse(token, fields[k]) != NumberParse::ok) store_value(token, fields[k], where());
         return true;
     });
 }
 
-bool FreeFormatReader::read_if_well_formed(std::initializer_list<Field> fields)
-{
+bool FreeFormatReader::read_if_well_formed(std::initializer_list<Field> fields) {
     const Field* field = fields.begin();
     return read_values(fields.size(), [&](std::size_t k, std::string_view token) {
         return parse(token, field[k]) == NumberParse::ok;
     });
 }
 
-bool FreeFormatReader::read_reals(std::span<float> values)
-{
+bool FreeFormatReader::read_reals(std::span<float> values) {
     return read_values(values.size(), [&](std::size_t k, std::string_view token) {
         if (parse_real(token, values[k]) != NumberParse::ok) store_value(token, Field::of(values[k]), where());
         return true;

@@ -72,8 +72,7 @@ public:
     // field is filled (the fields already read keep their values). A malformed
     // number throws InputError naming the file and line.
     [[nodiscard]] bool read(std::span<const Field> fields);
-    [[nodiscard]] bool read(std::initializer_list<Field> fields)
-    {
+    [[nodiscard]] bool read(std::initializer_list<Field> fields) {
         return read(std::span<const Field>(fields.begin(), fields.size()));
     }
 

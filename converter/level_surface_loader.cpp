@@ -9,8 +9,7 @@
 namespace halvane {
 
 void loadlst(int nndim, int nlevels, int nn, int& nlev, std::string_view filename, std::span<float> zl,
-             NodeTable& sigtl, Terminal& terminal, InputFiles& inputs)
-{
+             NodeTable& sigtl, Terminal& terminal, InputFiles& inputs) {
     const std::string_view name = trimmed(filename);
     FreeFormatReader lst = FreeFormatReader::open(name);
     inputs.add(".lst", name, lst.identity());
@@ -18,8 +17,7 @@ void loadlst(int nndim, int nlevels, int nn, int& nlev, std::string_view filenam
 }
 
 void loadlst(int nndim, int nlevels, int nn, int& nlev, FreeFormatReader& lst, std::span<float> zl, NodeTable& sigtl,
-             Terminal& terminal)
-{
+             Terminal& terminal) {
     assert(nlevels <= static_cast<int>(zl.size()) && nlevels <= sigtl.columns() && nndim <= sigtl.nodes());
     const auto ended = [&](const std::string& what) {
         return InputError(lst.where() + ": end of file while reading " + what);

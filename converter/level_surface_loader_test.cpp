@@ -9,8 +9,7 @@
 namespace halvane {
 
 // Loading files: halvane_program_test.cpp. Here the capacities (room for 8 nodes) and bad files.
-TEST(Loadlst, CountsAndBadFiles)
-{
+TEST(Loadlst, CountsAndBadFiles) {
     const auto levels = [](int nlev) {
         std::string text = "title\nsecond\n" + std::to_string(nlev) + "\n";
         for (int l = 1; l <= nlev; ++l) text += std::to_string(l - nlev) + " ";
@@ -19,7 +18,12 @@ TEST(Loadlst, CountsAndBadFiles)
     };
     const std::string surfaces = " The number of level surfaces is to large for current parameters.\n";
     // report: the terminal's output, then "stop" for the end of the run or the InputError's message.
-    const struct { const char* name; std::string content; int nn; std::string report; } rows[] = {
+    const struct {
+        const char* name;
+        std::string content;
+        int nn;
+        std::string report;
+    } rows[] = {
         {"fifty surfaces fit", levels(50), 1, " 1 x 50 real 3-D sigmat values loaded from s.lst\n"},
         {"no nodes: the levels only", "a\nb\n2\n-10 0\n", 0, " 0 x 2 real 3-D sigmat values loaded from s.lst\n"},
         {"51 surfaces", levels(51), 1, surfaces + "   => Increase nlevels to at least 51\nstop"},
@@ -28,7 +32,8 @@ TEST(Loadlst, CountsAndBadFiles)
              "   => Increase nlevels to at least 60\nstop"},
         {"no count", "a\nb\n\n", 1, "\"s.lst\", line 3: end of file while reading the number of level surfaces"},
         {"no surfaces", "a\nb\n0\n", 1, "\"s.lst\", line 3: the number of level surfaces is 0; at least 1 is needed"},
-        {"negative count", "a\nb\n-2\n-1 0\n", 1, "\"s.lst\", line 3: the number of level surfaces is -2; at least 1 is needed"},
+        {"negative count", "a\nb\n-2\n-1 0\n", 1,
+         "\"s.lst\", line 3: the number of level surfaces is -2; at least 1 is needed"},
         {"levels cut short", "a\nb\n3\n-10 -5\n", 1,
          "\"s.lst\", line 4: end of file while reading the positions of the 3 level surfaces"},
         {"values cut short", "a\nb\n2\n-10 0\n1\n2\n3\n", 2,

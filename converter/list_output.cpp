@@ -2,8 +2,7 @@
 
 namespace halvane {
 
-std::string list_record(std::initializer_list<RecordItem> items)
-{
+std::string list_record(std::initializer_list<RecordItem> items) {
     std::string record = " ";
     bool first = true;
     for (const RecordItem& item : items) {
@@ -15,9 +14,6 @@ std::string list_record(std::initializer_list<RecordItem> items)
     return record;
 }
 
-void write_record(std::ostream& out, std::initializer_list<RecordItem> items)
-{
-    out << list_record(items) << '\n';
-}
+void write_record(std::ostream& out, std::initializer_list<RecordItem> items) { out << list_record(items) << '\n'; }
 
 }  // namespace halvane

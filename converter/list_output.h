@@ -9,8 +9,8 @@ namespace halvane {
 
 // One item of a free-format output record: a text or an integer.
 struct RecordItem {
-    RecordItem(std::string_view text) : text(text) {}  // NOLINT: implicit on purpose
-    RecordItem(const char* text) : text(text) {}       // NOLINT
+    RecordItem(std::string_view text) : text(text) {}       // NOLINT: implicit on purpose
+    RecordItem(const char* text) : text(text) {}            // NOLINT
     RecordItem(int value) : text(std::to_string(value)) {}  // NOLINT
     std::string text;
 };

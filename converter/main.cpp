@@ -9,8 +9,7 @@
 #include <exception>
 #include <iostream>
 
-int main()
-{
+int main() {
     try {
         halvane::Terminal terminal(std::cin, std::cout);
         halvane::run_conversion(terminal);

@@ -10,10 +10,9 @@
 namespace halvane {
 
 void loadmeshgom1(int nndim, int nedim, std::span<float> x, std::span<float> y, std::span<Element> in,
-                  std::span<float> hdown, int& nn, int& ne, Terminal& terminal, InputFiles& inputs)
-{
-    assert(nndim >= 0 && x.size() >= static_cast<std::size_t>(nndim) &&
-           y.size() >= static_cast<std::size_t>(nndim) && hdown.size() >= static_cast<std::size_t>(nndim));
+                  std::span<float> hdown, int& nn, int& ne, Terminal& terminal, InputFiles& inputs) {
+    assert(nndim >= 0 && x.size() >= static_cast<std::size_t>(nndim) && y.size() >= static_cast<std::size_t>(nndim) &&
+           hdown.size() >= static_cast<std::size_t>(nndim));
     assert(nedim >= 0 && in.size() >= static_cast<std::size_t>(nedim));
 
     const std::string nodfile = terminal.ask_line("Enter the name of the KESTRA Standard .nod file.");

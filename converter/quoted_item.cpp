@@ -2,8 +2,7 @@
 
 namespace halvane {
 
-std::string quoted(std::string_view item, std::size_t limit)
-{
+std::string quoted(std::string_view item, std::size_t limit) {
     static constexpr char hex[] = "0123456789abcdef";
     const std::string_view shown = item.substr(0, limit);
     std::string text;

@@ -20,8 +20,7 @@ std::string quoted_name(std::string_view name) { return quoted(name, 4096); }
 }  // namespace
 
 ReplacingFile::ReplacingFile(std::string path, WriteFunction write, CloseFunction close)
-    : path_(std::move(path)), write_(write), close_(close)
-{
+    : path_(std::move(path)), write_(write), close_(close) {
     namespace fs = std::filesystem;
     if (path_.empty()) throw InputError("cannot open \"\" for writing: no file name given");
     mode_t mode = ::umask(0);
@@ -51,14 +50,12 @@ ReplacingFile::ReplacingFile(std::string path, WriteFunction write, CloseFunctio
     ::fchmod(fd_, mode);
 }
 
-ReplacingFile::~ReplacingFile()
-{
+ReplacingFile::~ReplacingFile() {
     if (fd_ >= 0) ::close(fd_);
     if (!temp_.empty()) ::unlink(temp_.c_str());
 }
 
-void ReplacingFile::fail(const char* what, int error)
-{
+void ReplacingFile::fail(const char* what, int error) {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     ::unlink(temp_.c_str());
@@ -67,8 +64,7 @@ void ReplacingFile::fail(const char* what, int error)
                      "; no output written, a former file of that name is kept");
 }
 
-void ReplacingFile::put(std::string_view bytes)
-{
+void ReplacingFile::put(std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = write_(fd_, bytes.data(), bytes.size());
         if (written < 0) {
@@ -80,8 +76,7 @@ void ReplacingFile::put(std::string_view bytes)
     }
 }
 
-void ReplacingFile::commit()
-{
+void ReplacingFile::commit() {
     const int fd = fd_;
     fd_ = -1;
     if (close_(fd) != 0) fail("closing failed", errno);

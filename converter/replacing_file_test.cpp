@@ -14,23 +14,24 @@ static ssize_t full_disk(int, const void*, size_t) { return errno = ENOSPC, -1; 
 // A network file system may report a failed write only when the file is closed.
 static int failing_close(int fd) { return ::close(fd), errno = EIO, -1; }
 
-TEST(ReplacingFile, TargetChangesOnlyWhenTheFileIsComplete)
-{
+TEST(ReplacingFile, TargetChangesOnlyWhenTheFileIsComplete) {
     namespace fs = std::filesystem;
     testing::TestFolder folder;
     const auto files = [&] { return std::distance(fs::directory_iterator(folder.root()), fs::directory_iterator()); };
     const std::string target = folder.write("out.s3r", "former");
     fs::permissions(target, fs::perms(0640));
     EXPECT_EQ(testing::error_of<InputError>([&] { ReplacingFile(target, full_disk).put("new"); }),
-              "\"" + target + "\": writing failed: No space left on device; no output written, a former file of that "
-              "name is kept");
+              "\"" + target +
+                  "\": writing failed: No space left on device; no output written, a former file of that "
+                  "name is kept");
     EXPECT_EQ(testing::error_of<InputError>([&] {
                   ReplacingFile out(target, ::write, failing_close);
                   out.put("new");
                   out.commit();
               }),
-              "\"" + target + "\": closing failed: Input/output error; no output written, a former file of that "
-              "name is kept");
+              "\"" + target +
+                  "\": closing failed: Input/output error; no output written, a former file of that "
+                  "name is kept");
     ReplacingFile(target).put("dropped without commit");
     EXPECT_EQ(folder.read("out.s3r"), "former");
     EXPECT_EQ(files(), 1);

@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-
 namespace halvane {
 namespace {
 
@@ -13,8 +12,7 @@ constexpr std::size_t record_width = 30;
 
 // Columns 1-6 of a record: the node number as i5, asterisks when it does
 // not fit (never below nndim), and a blank.
-void put_node(char* out, int node)
-{
+void put_node(char* out, int node) {
     int n = node;
     for (int col = 4; col >= 0; --col) {
         out[col] = (n > 0 || col == 4) ? static_cast<char>('0' + n % 10) : ' ';
@@ -25,16 +23,14 @@ void put_node(char* out, int node)
     out[5] = ' ';
 }
 
-void put_values(char* out, float z, float sigt)
-{
+void put_values(char* out, float z, float sigt) {
     write_exponent_form(z, out + 6);
     write_exponent_form(sigt, out + 6 + exponent_width);
 }
 
 }  // namespace
 
-std::string s3r_record(int node, float z, float sigt)
-{
+std::string s3r_record(int node, float z, float sigt) {
     std::string record(record_width, ' ');
     put_node(record.data(), node);
     put_values(record.data(), z, sigt);
@@ -42,8 +38,7 @@ std::string s3r_record(int node, float z, float sigt)
 }
 
 void write_s3r(const std::function<void(std::string_view)>& put, std::string_view mesh, int nn, int nnv,
-               const NodeTable& z, const NodeTable& sigt)
-{
+               const NodeTable& z, const NodeTable& sigt) {
     std::string text = make_text72(mesh);
     text += "\n ";
     text += s3r_caption;

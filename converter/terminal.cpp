@@ -7,21 +7,18 @@
 namespace halvane {
 namespace {
 
-std::string answer_place(std::string_view question)
-{
+std::string answer_place(std::string_view question) {
     return "terminal (standard input), answer to \"" + std::string(question) + "\"";
 }
 
 }  // namespace
 
-void Terminal::ask(std::string_view question)
-{
+void Terminal::ask(std::string_view question) {
     write_record(out_, {question});
     out_.flush();
 }
 
-std::string Terminal::next_line(std::string_view question)
-{
+std::string Terminal::next_line(std::string_view question) {
     // Byte by byte, and a pending LF only looked for once the next answer is
     // due, so that an interactive answer ended by CR is not kept waiting.
     constexpr std::size_t longest_answer = 4096;
@@ -41,14 +38,12 @@ std::string Terminal::next_line(std::string_view question)
     return line;
 }
 
-std::string Terminal::ask_line(std::string_view question)
-{
+std::string Terminal::ask_line(std::string_view question) {
     ask(question);
     return make_text72(next_line(question));
 }
 
-int Terminal::ask_number(std::string_view question)
-{
+int Terminal::ask_number(std::string_view question) {
     ask(question);
     for (;;) {
         const std::string line = next_line(question);
@@ -61,9 +56,6 @@ int Terminal::ask_number(std::string_view question)
     }
 }
 
-void Terminal::say(std::initializer_list<RecordItem> items)
-{
-    write_record(out_, items);
-}
+void Terminal::say(std::initializer_list<RecordItem> items) { write_record(out_, items); }
 
 }  // namespace halvane

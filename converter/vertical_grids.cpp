@@ -8,8 +8,7 @@ namespace halvane {
 // Every literal below is a float: a double would widen the arithmetic and
 // change the levels in their last bits.
 
-void uniz(int nndim, int nvdim, int nn, int nnv, std::span<const float> hdown, NodeTable& z)
-{
+void uniz(int nndim, int nvdim, int nn, int nnv, std::span<const float> hdown, NodeTable& z) {
     assert(nn >= 0 && nn <= nndim && nndim <= z.nodes());
     assert(nnv >= 1 && nnv <= nvdim && nvdim <= z.columns());
     (void)nndim;
@@ -23,8 +22,7 @@ void uniz(int nndim, int nvdim, int nn, int nnv, std::span<const float> hdown, N
     }
 }
 
-void sinez(int nndim, int nvdim, int nn, int nnv, float dzbl, std::span<const float> hdown, NodeTable& z)
-{
+void sinez(int nndim, int nvdim, int nn, int nnv, float dzbl, std::span<const float> hdown, NodeTable& z) {
     assert(nn >= 0 && nn <= nndim && nndim <= z.nodes());
     assert(nnv >= 1 && nnv <= nvdim && nvdim <= z.columns());
     (void)nndim;

@@ -7,16 +7,14 @@
 namespace halvane {
 
 // Levels of one node of the given depth, with a 1.0 bottom layer on the sine grid.
-static std::vector<float> column(bool sine, float depth, int nnv)
-{
+static std::vector<float> column(bool sine, float depth, int nnv) {
     NodeTable z(1, nvdim);
     const std::vector<float> hdown{depth};
     sine ? sinez(1, nvdim, 1, nnv, 1.0f, hdown, z) : uniz(1, nvdim, 1, nnv, hdown, z);
     return {z.column(1).begin(), z.column(1).begin() + nnv};
 }
 
-TEST(VerticalGrids, CheckValuesAndFewLevels)
-{
+TEST(VerticalGrids, CheckValuesAndFewLevels) {
     const float sine100[] = {-100.0000f, -99.0000f, -97.6085f, -95.4721f, -92.3107f, -87.9443f, -82.3107f,
                              -75.4721f,  -67.6085f, -59.0000f, -50.0000f, -41.0000f, -32.3915f, -24.5279f,
                              -17.6893f,  -12.0557f, -7.6893f,  -4.5279f,  -2.3915f,  -1.0000f,  0.0000f};

@@ -86,9 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         paths.push_back(folder.path(name));
     }
     std::size_t announced = 0;
-    const LoadResult r = read_cnv(d, paths, [&](const std::string& path) {
-        folder.write_path(path, parts[announced++]);
-    });
+    const LoadResult r =
+        read_cnv(d, paths, [&](const std::string& path) { folder.write_path(path, parts[announced++]); });
     folder.clear();
     FUZZ_CHECK(d.ncast == r.ncast);
 

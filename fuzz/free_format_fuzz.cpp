@@ -9,19 +9,19 @@
 //   2  read_reals of 1 to 64 values
 //   3  read_if_well_formed of an integer and two reals
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <span>
 #include <vector>
-#include <algorithm>
 
 #include "fortran_number.h"
 #include "free_format_reader.h"
@@ -71,8 +71,10 @@ void check_parsers(std::string_view token) {
         const long long n = std::strtoll(text.c_str(), nullptr, 10);
         const bool fits = errno == 0 && n >= INT_MIN && n <= INT_MAX;
         FUZZ_CHECK((pi == NumberParse::ok) == fits);
-        if (fits) FUZZ_CHECK(i == n);
-        else FUZZ_CHECK(pi == NumberParse::out_of_range);
+        if (fits)
+            FUZZ_CHECK(i == n);
+        else
+            FUZZ_CHECK(pi == NumberParse::out_of_range);
     }
 }
 
@@ -86,30 +88,30 @@ bool printable(std::string_view text) {
 bool read_once(FreeFormatReader& in, std::uint8_t op) {
     const unsigned size = op >> 2;
     switch (op & 3) {
-    case 0:
-        return in.skip_line();
-    case 1: {
-        int ints[6] = {};
-        float reals[6] = {};
-        Field fields[6] = {Field::of(ints[0]), Field::of(ints[1]), Field::of(ints[2]),
-                           Field::of(ints[3]), Field::of(ints[4]), Field::of(ints[5])};
-        const unsigned count = size % 7;
-        for (unsigned k = 0; k < count; ++k)
-            if (size & (1u << k)) fields[k] = Field::of(reals[k]);
-        return in.read(std::span<const Field>(fields, count));
-    }
-    case 2: {
-        float reals[64];
-        return in.read_reals(std::span<float>(reals, size + 1));
-    }
-    default: {
-        int node = 0;
-        float x = 0, y = 0;
-        const int before = in.line_number();
-        const bool whole = in.read_if_well_formed({Field::of(node), Field::of(x), Field::of(y)});
-        if (!whole) FUZZ_CHECK(in.line_number() >= before);
-        return true;
-    }
+        case 0:
+            return in.skip_line();
+        case 1: {
+            int ints[6] = {};
+            float reals[6] = {};
+            Field fields[6] = {Field::of(ints[0]), Field::of(ints[1]), Field::of(ints[2]),
+                               Field::of(ints[3]), Field::of(ints[4]), Field::of(ints[5])};
+            const unsigned count = size % 7;
+            for (unsigned k = 0; k < count; ++k)
+                if (size & (1u << k)) fields[k] = Field::of(reals[k]);
+            return in.read(std::span<const Field>(fields, count));
+        }
+        case 2: {
+            float reals[64];
+            return in.read_reals(std::span<float>(reals, size + 1));
+        }
+        default: {
+            int node = 0;
+            float x = 0, y = 0;
+            const int before = in.line_number();
+            const bool whole = in.read_if_well_formed({Field::of(node), Field::of(x), Field::of(y)});
+            if (!whole) FUZZ_CHECK(in.line_number() >= before);
+            return true;
+        }
     }
 }
 

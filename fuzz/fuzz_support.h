@@ -15,12 +15,12 @@
 
 // Aborts with a message when a promise of the code under test is broken, so
 // libFuzzer keeps the input.
-#define FUZZ_CHECK(cond)                                                             \
-    do {                                                                             \
-        if (!(cond)) {                                                               \
+#define FUZZ_CHECK(cond)                                                                  \
+    do {                                                                                  \
+        if (!(cond)) {                                                                    \
             std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
-            std::abort();                                                            \
-        }                                                                            \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (0)
 
 // The folder for the files of each input: memory-backed (/dev/shm) where there
@@ -100,4 +100,3 @@ inline std::vector<std::string_view> split_parts(std::string_view input) {
         input.remove_prefix(sep + 1);
     }
 }
-

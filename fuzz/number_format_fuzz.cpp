@@ -63,8 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view pattern(reinterpret_cast<const char*>(data + 10), size - 10);
 
     const std::string formatted = format_number(x, pattern);
-    if (std::isfinite(x)) FUZZ_CHECK(formatted.find_first_of("0123456789") != std::string::npos ||
-                                     pattern.find('0') == std::string_view::npos);
+    if (std::isfinite(x))
+        FUZZ_CHECK(formatted.find_first_of("0123456789") != std::string::npos ||
+                   pattern.find('0') == std::string_view::npos);
     check_rounding(x, pattern, formatted);
 
     const std::string padded = padnum(width, decimals, x);

@@ -73,8 +73,7 @@ private:
     static bool reads_cells() {
         const Cell unset, zero(0.0), half(-0.5);
         const Raw u = raw(&unset), z = raw(&zero), h = raw(&half);
-        return !u.set && u.bits == 0 && z.set && z.bits == 0 && h.set &&
-               h.bits == std::bit_cast<std::uint64_t>(-0.5);
+        return !u.set && u.bits == 0 && z.set && z.bits == 0 && h.set && h.bits == std::bit_cast<std::uint64_t>(-0.5);
     }
 
     static constexpr CruiseData::CastCells CruiseData::*kCellColumns[] = {
@@ -82,7 +81,7 @@ private:
         &CruiseData::lonmin, &CruiseData::lon,    &CruiseData::botdep, &CruiseData::year,
         &CruiseData::month,  &CruiseData::day,    &CruiseData::hour,   &CruiseData::npts};
     static constexpr CruiseData::CastTexts CruiseData::*kTextColumns[] = {&CruiseData::castno, &CruiseData::stdsta,
-                                                                         &CruiseData::castfile};
+                                                                          &CruiseData::castfile};
     static constexpr std::size_t kCellCount = std::size(kCellColumns);
     static constexpr std::size_t kTextCount = std::size(kTextColumns);
 

@@ -14,11 +14,17 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     switch (command->mode) {
-    case CommandLine::Mode::help: std::fputs(report_usage().c_str(), stdout); return 0;
-    case CommandLine::Mode::version: std::fputs(version_text().c_str(), stdout); return 0;
-    case CommandLine::Mode::report:
-    case CommandLine::Mode::export_data: return run_headless(*command, argv[0]);
-    case CommandLine::Mode::viewer: break;
+        case CommandLine::Mode::help:
+            std::fputs(report_usage().c_str(), stdout);
+            return 0;
+        case CommandLine::Mode::version:
+            std::fputs(version_text().c_str(), stdout);
+            return 0;
+        case CommandLine::Mode::report:
+        case CommandLine::Mode::export_data:
+            return run_headless(*command, argv[0]);
+        case CommandLine::Mode::viewer:
+            break;
     }
 
     // Qt reads no options of its own: every argument was ours.

@@ -15,23 +15,23 @@ namespace halvane::testing {
 
 class TestFolder {
 public:
-    TestFolder() : root_((std::filesystem::temp_directory_path() / "halvane-test-XXXXXX").string())
-    {
+    TestFolder() : root_((std::filesystem::temp_directory_path() / "halvane-test-XXXXXX").string()) {
         if (!mkdtemp(root_.data())) throw std::runtime_error("cannot create a temporary folder");
     }
-    ~TestFolder() { std::error_code ec; std::filesystem::remove_all(root_, ec); }
+    ~TestFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(root_, ec);
+    }
 
     std::string path(std::string_view name) const { return root_ + "/" + std::string(name); }
     const std::string& root() const { return root_; }
     // Writes `content` byte for byte and returns the file's path.
-    std::string write(std::string_view name, std::string_view content) const
-    {
+    std::string write(std::string_view name, std::string_view content) const {
         std::ofstream(path(name), std::ios::binary) << content;
         return path(name);
     }
     // The file's bytes; empty when there is no such file.
-    std::string read(std::string_view name) const
-    {
+    std::string read(std::string_view name) const {
         std::ostringstream text;
         text << std::ifstream(path(name), std::ios::binary).rdbuf();
         return text.str();
@@ -42,9 +42,13 @@ private:
 };
 
 // The message of the exception of type E that `f` throws, or "no error".
-template <class E, class F> std::string error_of(F f)
-{
-    try { f(); } catch (const E& e) { return e.what(); }
+template <class E, class F>
+std::string error_of(F f) {
+    try {
+        f();
+    } catch (const E& e) {
+        return e.what();
+    }
     return "no error";
 }
 

@@ -13,9 +13,9 @@
 
 // What an export says about how it was made, from its caller.
 struct ExportInfo {
-    std::string program;       // name and version: "quenvar9 0.1.0"
-    std::string command;       // the command line, or the menu entry that asked for it
-    std::time_t created = 0;   // when, seconds since 1970-01-01 UTC
+    std::string program;      // name and version: "quenvar9 0.1.0"
+    std::string command;      // the command line, or the menu entry that asked for it
+    std::time_t created = 0;  // when, seconds since 1970-01-01 UTC
 };
 
 // The casts an export writes: 1 to ncast, those a load filled (their cast

@@ -90,9 +90,7 @@ struct Range {
     bool empty() const { return min > max; }
 };
 
-float as_float(std::optional<double> v) {
-    return v && std::abs(*v) <= FLT_MAX ? static_cast<float>(*v) : kFillFloat;
-}
+float as_float(std::optional<double> v) { return v && std::abs(*v) <= FLT_MAX ? static_cast<float>(*v) : kFillFloat; }
 
 // The cast variables: code in the store, name, standard name, long name, units.
 struct DataVariable {
@@ -180,7 +178,7 @@ std::string netcdf_bytes(const CruiseData& d, const ExportInfo& info, std::strin
     nc.number(vtime, "_FillValue", NC_DOUBLE, kFillDouble);
     const int vlat = nc.var("lat", NC_DOUBLE, {dp}), vlon = nc.var("lon", NC_DOUBLE, {dp});
     for (const auto& [v, name, units, axis, limit] : {std::tuple(vlat, "latitude", "degrees_north", "Y", 90.0),
-                                                       std::tuple(vlon, "longitude", "degrees_east", "X", 180.0)}) {
+                                                      std::tuple(vlon, "longitude", "degrees_east", "X", 180.0)}) {
         nc.text(v, "standard_name", name);
         nc.text(v, "long_name", name);
         nc.text(v, "units", units);
@@ -228,9 +226,9 @@ std::string netcdf_bytes(const CruiseData& d, const ExportInfo& info, std::strin
     nc.text(NC_GLOBAL, "date_created", created);
     nc.text(NC_GLOBAL, "history", created + " " + info.program + ": " + utf8_text(info.command));
     nc.text(NC_GLOBAL, "source", "CTD casts from " + joined(formats) + " files");
-    for (const auto& [range, name, units] : {std::tuple(&lats, "lat", "degrees_north"),
-                                             std::tuple(&lons, "lon", "degrees_east"),
-                                             std::tuple(&depths, "vertical", "m")}) {
+    for (const auto& [range, name, units] :
+         {std::tuple(&lats, "lat", "degrees_north"), std::tuple(&lons, "lon", "degrees_east"),
+          std::tuple(&depths, "vertical", "m")}) {
         if (range->empty()) continue;
         const std::string key = std::string("geospatial_") + name;
         nc.number(NC_GLOBAL, (key + "_min").c_str(), NC_DOUBLE, range->min);

@@ -39,5 +39,5 @@
 
 // netcdf_bytes into the file `path` through the output writer. False with the
 // reason in `why`.
-[[nodiscard]] bool write_netcdf(const CruiseData& d, const ExportInfo& info, const std::string& path,
-                                std::string& why, const OutputRules& rules = {});
+[[nodiscard]] bool write_netcdf(const CruiseData& d, const ExportInfo& info, const std::string& path, std::string& why,
+                                const OutputRules& rules = {});

@@ -50,8 +50,8 @@ bool odv_blocks(const CruiseData& d, const ExportInfo& info, const std::function
 bool write_odv(const CruiseData& d, const ExportInfo& info, const std::string& path, std::string& why,
                const OutputRules& rules) {
     OutputFile file(path, rules);
-    const bool ok = file.ok() && odv_blocks(d, info, [&file](std::string_view b) { return file.write(b); }) &&
-                    file.commit();
+    const bool ok =
+        file.ok() && odv_blocks(d, info, [&file](std::string_view b) { return file.write(b); }) && file.commit();
     why = file.why();
     return ok;
 }

@@ -29,16 +29,17 @@ TEST(OdvExport, ParsesBackAsTheGenericSpreadsheet) {
     for (std::string line; std::getline(in, line);)
         (line.rfind("//", 0) == 0 && lines.empty() ? comments : lines).push_back(line);
     EXPECT_EQ(comments, (std::vector<std::string>{
-        "//<Encoding>UTF-8</Encoding>", "//<DataField>Ocean</DataField>", "//<DataType>Profiles</DataType>",
-        "//<Software>quenvar9 9.9</Software>", "//<CreateTime>2024-05-01T12:00:00</CreateTime>",
-        "//<Source>/c/EN617D001.Pre</Source>", "//<Source>/c/bongo/SBE002.asc</Source>",
-        "//<Source>/c/cnv\\x09/c7\\x1B.cnv</Source>"}));
+                            "//<Encoding>UTF-8</Encoding>", "//<DataField>Ocean</DataField>",
+                            "//<DataType>Profiles</DataType>", "//<Software>quenvar9 9.9</Software>",
+                            "//<CreateTime>2024-05-01T12:00:00</CreateTime>", "//<Source>/c/EN617D001.Pre</Source>",
+                            "//<Source>/c/bongo/SBE002.asc</Source>", "//<Source>/c/cnv\\x09/c7\\x1B.cnv</Source>"}));
     const std::string cast1 = "EN617\t001\tC\t2018-07-20T17:24:00.000\t-70.5\t41.2\t45\t";
     const std::vector<std::vector<std::string>> rows = {
         {"Cruise", "Station", "Type", "yyyy-mm-ddThh:mm:ss.sss", "Longitude [degrees_east]", "Latitude [degrees_north]",
          "Bot. Depth [m]", "Depth [m]", "Temperature [\u00B0C]", "Salinity [psu]", "Fluorescence", "Sigma-t [kg/m^3]",
          "Transmission [%]"},
-        split(cast1 + "2\t20.5\t31.6\t0.4\t22\t4.1", '\t'), split(cast1 + "3\t19.25\t31.7\t0.8\t22.5\t4.2", '\t'),
+        split(cast1 + "2\t20.5\t31.6\t0.4\t22\t4.1", '\t'),
+        split(cast1 + "3\t19.25\t31.7\t0.8\t22.5\t4.2", '\t'),
         split(cast1 + "4\t\t31.8\t1e+300\t22.7\t4.3", '\t'),
         {"bongo", "002", "C", "", "-70.9", "40.5", "", "5", "15", "", "", "", ""},
         {"cnv", "007", "C", "", "", "", "", "1", "9.5", "33", "", "25.8", ""},

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <functional>
 #include <set>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "testing/scratch_folder.h"
 
@@ -17,7 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-unsigned mode_of(const std::string& p) { struct stat st {}; return ::stat(p.c_str(), &st) ? 0 : st.st_mode & 0777; }
+unsigned mode_of(const std::string& p) {
+    struct stat st {};
+    return ::stat(p.c_str(), &st) ? 0 : st.st_mode & 0777;
+}
 std::set<std::string> names(const ScratchFolder& dir) {
     std::set<std::string> out;
     for (const auto& e : fs::directory_iterator(dir.path(""))) out.insert(e.path().filename().string());
@@ -46,19 +49,41 @@ TEST(OutputFile, WritesThroughLinksKeepsModesAndRefusesWhatItMustNotReplace) {
     const Row rows[] = {
         {"a new file: 0666 less the umask", {}, "new.csv", "", {"old.csv", "new.csv"}, "new.csv", 0644},
         {"an existing file keeps its mode", {}, "old.csv", "", {"old.csv"}},
-        {"a link: the file it names is replaced, the link stays", link("old.csv", "link.csv"), "link.csv", "",
+        {"a link: the file it names is replaced, the link stays",
+         link("old.csv", "link.csv"),
+         "link.csv",
+         "",
          {"old.csv", "link.csv"}},
-        {"a chain of links to a file yet to be made", [](const ScratchFolder& d) {
+        {"a chain of links to a file yet to be made",
+         [](const ScratchFolder& d) {
              fs::create_directory(d.path("sub")), fs::create_symlink("sub/b.csv", d.path("a.csv"));
              fs::create_symlink("made.csv", d.path("sub/b.csv"));
-         }, "a.csv", "", {"old.csv", "a.csv", "sub"}, "sub/made.csv", 0644},
-        {"a hard-linked file", [](const ScratchFolder& d) { fs::create_hard_link(d.path("old.csv"), d.path("2.csv")); },
-         "2.csv", "has 2 hard links; replacing it would break them", {"old.csv", "2.csv"}},
+         },
+         "a.csv",
+         "",
+         {"old.csv", "a.csv", "sub"},
+         "sub/made.csv",
+         0644},
+        {"a hard-linked file",
+         [](const ScratchFolder& d) { fs::create_hard_link(d.path("old.csv"), d.path("2.csv")); },
+         "2.csv",
+         "has 2 hard links; replacing it would break them",
+         {"old.csv", "2.csv"}},
         {"a folder", {}, ".", "is not a regular file (a folder)", {"old.csv"}},
-        {"a link to a pipe", link("/proc/self/fd/" + std::to_string(pipe_fds[0]), "p.csv"), "p.csv",
-         "is not a regular file (a FIFO)", {"old.csv", "p.csv"}},
-        {"an input under another name", link("old.csv", "in.csv"), "in.csv", "is the same file as the input ",
-         {"old.csv", "in.csv"}, "old.csv", 0640, true, true},
+        {"a link to a pipe",
+         link("/proc/self/fd/" + std::to_string(pipe_fds[0]), "p.csv"),
+         "p.csv",
+         "is not a regular file (a FIFO)",
+         {"old.csv", "p.csv"}},
+        {"an input under another name",
+         link("old.csv", "in.csv"),
+         "in.csv",
+         "is the same file as the input ",
+         {"old.csv", "in.csv"},
+         "old.csv",
+         0640,
+         true,
+         true},
         {"the input itself", {}, "old.csv", "is an input of the load", {"old.csv"}, "old.csv", 0640, true, true},
         {"kept when it may not be replaced", {}, "old.csv", "exists and was kept", {"old.csv"}, "old.csv", 0640, false},
         {"made when there is none to keep", {}, "new.csv", "", {"old.csv", "new.csv"}, "new.csv", 0644, false},
@@ -94,15 +119,18 @@ TEST(OutputFile, WritesThroughLinksKeepsModesAndRefusesWhatItMustNotReplace) {
 // unnamed temporary goes whatever ends the process, the named one when dropped
 // and on SIGINT, SIGTERM, SIGHUP, the program then ending by the signal.
 TEST(OutputFile, AKilledWriterLeavesTheOldFileAndNoTemporary) {
-    const struct { bool named; int sig; } rows[] = {
-        {false, SIGKILL}, {false, 0}, {true, 0}, {true, SIGTERM}, {true, SIGINT}, {true, SIGHUP}};
+    const struct {
+        bool named;
+        int sig;
+    } rows[] = {{false, SIGKILL}, {false, 0}, {true, 0}, {true, SIGTERM}, {true, SIGINT}, {true, SIGHUP}};
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.named ? "named, " : "unnamed, ") + (row.sig ? strsignal(row.sig) : "dropped"));
         ScratchFolder dir;
         const std::string out = dir.write("casts.csv", "old");
         const pid_t child = ::fork();
         if (child == 0) {
-            if (OutputFile f(out, {{}, true, row.named}); f.write(std::string(1 << 20, 'x')) && row.sig) ::raise(row.sig);
+            if (OutputFile f(out, {{}, true, row.named}); f.write(std::string(1 << 20, 'x')) && row.sig)
+                ::raise(row.sig);
             ::_exit(0);
         }
         int status = 0;

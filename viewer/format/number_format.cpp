@@ -130,8 +130,8 @@ std::string format_number(double x, std::string_view pattern) {
 std::string padnum(int width, int decimals, double x) {
     width = std::max(width, 0);
     decimals = std::max(decimals, 0);
-    const std::string pattern =
-        std::string(std::size_t(std::max(0, width - decimals - 2)), '#') + "0." + std::string(std::size_t(decimals), '0');
+    const std::string pattern = std::string(std::size_t(std::max(0, width - decimals - 2)), '#') + "0." +
+                                std::string(std::size_t(decimals), '0');
     std::string s = format_number(x, pattern);
     if (s.size() < std::size_t(width)) s.insert(0, std::size_t(width) - s.size(), ' ');
     return s;

@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 
-
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();

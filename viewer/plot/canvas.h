@@ -11,7 +11,7 @@
 struct Canvas {
     double width = 400, height = 300;
     double char_width = 7, line_height = 13;  // a digit's advance; a line of text
-    double dot = 1;                            // the side of a data point's mark
+    double dot = 1;                           // the side of a data point's mark
 };
 
 // A rectangle of the canvas, y growing downwards.

@@ -4,7 +4,12 @@
 #include <cmath>
 
 Field::Field(int nx_, int ny_, double x0_, double y0_, double x1_, double y1_)
-    : nx(std::max(nx_, 0)), ny(std::max(ny_, 0)), x0(x0_), y0(y0_), x1(x1_), y1(y1_),
+    : nx(std::max(nx_, 0)),
+      ny(std::max(ny_, 0)),
+      x0(x0_),
+      y0(y0_),
+      x1(x1_),
+      y1(y1_),
       z(std::size_t(nx) * std::size_t(ny), NAN) {}
 
 namespace {

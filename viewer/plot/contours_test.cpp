@@ -53,12 +53,21 @@ TEST(TraceContours, KnownLevelSetsAsWholeLines) {
 // A saddle cell joins the corners on the side of the mean of the four,
 // whichever way round; a NaN corner leaves its cell without a line.
 TEST(TraceContours, SaddlesByTheMeanAndHolesLeftOut) {
-    struct Row { const char* name; std::vector<double> z; double level; std::vector<Polyline> want; };
+    struct Row {
+        const char* name;
+        std::vector<double> z;
+        double level;
+        std::vector<Polyline> want;
+    };
     // Nodes (0, 0), (1, 0), (0, 1), (1, 1) in that order; crossings at the mid-points.
     const Row rows[] = {
-        {"ones on the diagonal, mean above: the ones joined, cut from 0s", {1, 0, 0, 1}, 0.5,
+        {"ones on the diagonal, mean above: the ones joined, cut from 0s",
+         {1, 0, 0, 1},
+         0.5,
          {{{0.5, 0}, {1, 0.5}}, {{0.5, 1}, {0, 0.5}}}},
-        {"ones off the diagonal, mean above: the ones joined", {0, 1, 1, 0}, 0.5,
+        {"ones off the diagonal, mean above: the ones joined",
+         {0, 1, 1, 0},
+         0.5,
          {{{0, 0.5}, {0.5, 0}}, {{1, 0.5}, {0.5, 1}}}},
         {"mean below: the zeros joined", {1, 0, 0, 1}, 0.6, {{{0, 0.4}, {0.4, 0}}, {{1, 0.6}, {0.6, 1}}}},
         {"a NaN corner", {1, 0, NAN, 1}, 0.5, {}},

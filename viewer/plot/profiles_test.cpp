@@ -36,7 +36,8 @@ TEST(ProfileFrame, LabelsInTheAxisColours) {
     for (const auto& p : s.of(Op::Print))
         for (int c = 0; c < 16; ++c)
             if (p.state.fore == QBColor(c))
-                got += p.text + "@" + std::to_string(int(p.a)) + "," + std::to_string(int(p.b)) + "/" + std::to_string(c) + " ";
+                got += p.text + "@" + std::to_string(int(p.a)) + "," + std::to_string(int(p.b)) + "/" +
+                       std::to_string(c) + " ";
     EXPECT_EQ(got, "temperature@40,-38/1 2.0@-9,-35/1 22.0@102,-35/1  salinity  @40,-30/3 31.0@-9,-27/3 36.0@102,-27/3 "
                    "fluoresence@40,-22/5 0.0@-9,-19/5 5.0@102,-19/5   sigma-t  @40,-14/4 23.0@-9,-11/4 28.0@102,-11/4 "
                    "0.@-7,-2/4 100.@-7,98/4 ");
@@ -46,23 +47,36 @@ TEST(ProfileFrame, LabelsInTheAxisColours) {
 // x = 5 (t - 2), salinity 31..36 x = 20 (s - 31).
 TEST(DrawProfile, SegmentsNeedBothEndsStrictlyInside) {
     struct Row {
-        const char* name; int var; std::vector<std::pair<double, double>> scans; /* depth, value */ Segments want;
-        double depth_max = 100; bool emptied = false;  // npts 0 after filling: the store still holds the scans
+        const char* name;
+        int var;
+        std::vector<std::pair<double, double>> scans; /* depth, value */
+        Segments want;
+        double depth_max = 100;
+        bool emptied = false;  // npts 0 after filling: the store still holds the scans
     };
     const Row rows[] = {
-        {"starts at the surface: depths at or above 1 are outside", kTemp, {{0, 12}, {1, 12}, {2, 12}, {3, 14}},
+        {"starts at the surface: depths at or above 1 are outside",
+         kTemp,
+         {{0, 12}, {1, 12}, {2, 12}, {3, 14}},
          {{50, 2, 60, 3}}},
-        {"leaves on the right and returns: no segment touches the outside point", kTemp,
+        {"leaves on the right and returns: no segment touches the outside point",
+         kTemp,
          {{10, 12}, {20, 20}, {30, 24}, {40, 20}, {50, 12}},
          {{50, 10, 50, 10}, {50, 10, 90, 20}, {90, 40, 50, 50}}},
         {"x of exactly 100 is outside", kTemp, {{10, 22}, {20, 12}, {30, 12}}, {{50, 20, 50, 30}}},
-        {"x of exactly 1 is outside", kFluor, {{10, 2.5}, {20, 0.05}, {30, 2.5}, {40, 2.5}},
+        {"x of exactly 1 is outside",
+         kFluor,
+         {{10, 2.5}, {20, 0.05}, {30, 2.5}, {40, 2.5}},
          {{50, 10, 50, 10}, {50, 30, 50, 40}}},
         // (2.2 - 2) * 5 is 1.0000000000000009: inside in double, drawn at the float 1.
-        {"judged in double, drawn in single precision", kTemp, {{10, 12}, {20, 2.2}, {30, 12}},
+        {"judged in double, drawn in single precision",
+         kTemp,
+         {{10, 12}, {20, 2.2}, {30, 12}},
          {{50, 10, 50, 10}, {50, 10, 1, 20}, {1, 20, 50, 30}}},
         // (31.05 - 31) * 20 is 1.0000000000000142: inside, though 1 as a float.
-        {"salinity just above 1", kSalt, {{10, 33.5}, {20, 31.05}, {30, 33.5}, {40, 33.5}},
+        {"salinity just above 1",
+         kSalt,
+         {{10, 33.5}, {20, 31.05}, {30, 33.5}, {40, 33.5}},
          {{50, 10, 50, 10}, {50, 10, 1, 20}, {1, 20, 50, 30}, {50, 30, 50, 40}}},
         {"below the depth axis", kTemp, {{99, 12}, {100, 12}, {120, 12}}, {{50, 99, 50, 99}}},
         {"another depth range", kTemp, {{75, 12}, {120, 12}}, {{50, 50, 50, 50}, {50, 50, 50, 80}}, 150},
@@ -89,8 +103,12 @@ TEST(DrawProfile, ErasingLeavesOnlyTheFrame) {
     CruiseData d = started();
     d.npts[1] = 400;
     for (int k = 1; k <= 400; ++k) {
-        const double t = k / 400.0, row[] = {0, 3 + 112 * t, 12 + 11 * std::sin(31 * t), 33.5 + 2.7 * std::sin(17 * t + 1),
-                                             0.1 + 2.4 * (1 + std::cos(23 * t)), 25.5 + 2.6 * std::sin(7 * t + 2)};
+        const double t = k / 400.0, row[] = {0,
+                                             3 + 112 * t,
+                                             12 + 11 * std::sin(31 * t),
+                                             33.5 + 2.7 * std::sin(17 * t + 1),
+                                             0.1 + 2.4 * (1 + std::cos(23 * t)),
+                                             25.5 + 2.6 * std::sin(7 * t + 2)};
         for (int v = kDepth; v <= kSigma; ++v) d.castdat(1, k, v) = row[v];
     }
     for (const auto& [w, h, dpr] : {std::tuple(418, 288, 1.0), {121, 77, 1.0}, {333, 217, 1.5}}) {

@@ -11,7 +11,10 @@ namespace {
 // Axes worked by hand: the smallest step of 1, 2, 2.5, 5 x 10^k whose whole
 // multiples bracket the range in at most 8 intervals.
 TEST(RoundAxis, SmallestStepThatBracketsInEightIntervals) {
-    struct Row { const char* name; double lo, hi, want_lo, want_hi, step; };
+    struct Row {
+        const char* name;
+        double lo, hi, want_lo, want_hi, step;
+    };
     const Row rows[] = {
         {"Plymouth temperatures", 14.5786, 15.0299, 14.5, 15.1, 0.1},
         {"sample cruise temperatures", 4.4904, 23.6567, 0, 25, 5},
@@ -41,7 +44,13 @@ TEST(RoundAxis, SmallestStepThatBracketsInEightIntervals) {
 
 TEST(RoundLevels, StrictlyInsideAtTheSmallestStepThatFits) {
     const std::vector<double> ts = {0.1, 0.2, 0.5, 1, 2};
-    struct Row { const char* name; double lo, hi; std::vector<double> steps; int max; std::vector<double> want; };
+    struct Row {
+        const char* name;
+        double lo, hi;
+        std::vector<double> steps;
+        int max;
+        std::vector<double> want;
+    };
     const Row rows[] = {
         {"a fitted sample box", 20.4, 28.6, ts, 10, {21, 22, 23, 24, 25, 26, 27, 28}},
         {"a narrow box: fewer than four at the finest step", 25.80, 26.13, ts, 10, {25.9, 26.0, 26.1}},

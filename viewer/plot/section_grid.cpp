@@ -54,8 +54,8 @@ double lerp(double a, double b, double t) { return a + (b - a) * t; }
 double great_circle_km(double lat1, double lon1, double lat2, double lon2) {
     constexpr double rad = std::numbers::pi / 180;
     const double dlat = (lat2 - lat1) * rad, dlon = (lon2 - lon1) * rad;
-    const double h = std::pow(std::sin(dlat / 2), 2) +
-                     std::cos(lat1 * rad) * std::cos(lat2 * rad) * std::pow(std::sin(dlon / 2), 2);
+    const double h =
+        std::pow(std::sin(dlat / 2), 2) + std::cos(lat1 * rad) * std::cos(lat2 * rad) * std::pow(std::sin(dlon / 2), 2);
     return 2 * kEarthRadiusKm * std::asin(std::sqrt(std::min(1.0, h)));
 }
 

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr int kMarkerColor = 4;   // red
-constexpr int kCurrentColor = 11; // light cyan
+constexpr int kMarkerColor = 4;    // red
+constexpr int kCurrentColor = 11;  // light cyan
 
 void marker(PlotSurface& s, const CruiseData& d, int i, Color interior, double radius) {
     if (!has_position(d, i)) return;

@@ -48,7 +48,11 @@ std::pair<double, double> at(double t, double s) {
 
 TEST(TsPick, NearestDotWithinTheRadius) {
     const CruiseData d = cruise();
-    struct Row { const char* name; double t, s, dx, dy; int cast, scan; };  // cast 0: nothing picked
+    struct Row {
+        const char* name;
+        double t, s, dx, dy;
+        int cast, scan;
+    };  // cast 0: nothing picked
     const Row rows[] = {
         {"on a dot: of two at one place, the lower cast", 12, 35, 0, 0, 2, 1},
         {"on the radius", 20, 32, 0, -4, 1, 2},

@@ -59,7 +59,8 @@ TEST_F(StationPlot, MarkersLabelsTrackCoastlineFrameAndTitle) {
                 return k.op == Op::Circle && coords(k) == Quad{x, y, 0.048, 0} && k.state.fill_style == kFillSolid;
             });
             ASSERT_LT(marker, std::ssize(c));
-            const auto label = find([&](const auto& k) { return k.op == Op::Print && k.text == " " + std::to_string(i); });
+            const auto label =
+                find([&](const auto& k) { return k.op == Op::Print && k.text == " " + std::to_string(i); });
             ASSERT_LT(label, std::ssize(c));
             EXPECT_NEAR(c[label].a, x + 0.05, 1e-12);
             EXPECT_NEAR(c[label].b, y + 0.1, 1e-12);
@@ -71,7 +72,10 @@ TEST_F(StationPlot, MarkersLabelsTrackCoastlineFrameAndTitle) {
         EXPECT_EQ(page.of(Op::Circle).size(), 3u);
         EXPECT_EQ(page.of(Op::Line).size(), (withtrack ? 2u : 0u) + 5u);
         const Quad lines[] = {{70.5, 41, 70, 41.5},  // the coastline, then the frame
-                              {71, 42.5, 71, 40}, {71, 42.5, 65.5, 42.5}, {65.5, 42.5, 65.5, 40}, {65.5, 40, 71, 40}};
+                              {71, 42.5, 71, 40},
+                              {71, 42.5, 65.5, 42.5},
+                              {65.5, 42.5, 65.5, 40},
+                              {65.5, 40, 71, 40}};
         for (const Quad& q : lines)
             EXPECT_EQ(count([&](const auto& k) { return k.op == Op::Line && joins(k, q); }), 1) << q[0] << " " << q[1];
         const auto title = find([](const auto& k) { return k.op == Op::Print && k.text == "Cast Positions"; });
@@ -83,9 +87,15 @@ TEST_F(StationPlot, MarkersLabelsTrackCoastlineFrameAndTitle) {
 // Only casts a load filled get a dot; the track joins each to the one before
 // it when both were filled.
 TEST_F(StationPlot, TrackSegmentsJoinConsecutiveFilledCasts) {
-    struct Row { const char* name; int first, casts; bool withtrack; std::size_t segments; } rows[] = {
-        {"five casts with track", 1, 5, true, 4}, {"five casts without", 1, 5, false, 0},
-        {"no cruise", 1, 0, true, 0},             {"Bongo-SB tows on a fresh start", 51, 3, true, 2}};
+    struct Row {
+        const char* name;
+        int first, casts;
+        bool withtrack;
+        std::size_t segments;
+    } rows[] = {{"five casts with track", 1, 5, true, 4},
+                {"five casts without", 1, 5, false, 0},
+                {"no cruise", 1, 0, true, 0},
+                {"Bongo-SB tows on a fresh start", 51, 3, true, 2}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         d = CruiseData{};
@@ -101,9 +111,11 @@ TEST_F(StationPlot, TrackSegmentsJoinConsecutiveFilledCasts) {
 // The numeric value of castno in the signed general form; check values worked
 // by hand from the reading rule (blanks skipped, stop at a non-number).
 TEST(CastLabel, NumericValueOfTheCastNumber) {
-    struct Row { const char* castno, *label; } rows[] = {
-        {"007", " 7"},   {"ABC", " 0"},    {"", " 0"},    {"  12", " 12"}, {"12A", " 12"},
-        {"-3", "-3"},    {"1.50", " 1.5"}, {".5", " .5"}, {"-.5", "-.5"},  {"4e", " 4"},
+    struct Row {
+        const char *castno, *label;
+    } rows[] = {
+        {"007", " 7"}, {"ABC", " 0"},    {"", " 0"},    {"  12", " 12"}, {"12A", " 12"},
+        {"-3", "-3"},  {"1.50", " 1.5"}, {".5", " .5"}, {"-.5", "-.5"},  {"4e", " 4"},
     };
     for (const Row& row : rows) EXPECT_EQ(cast_label(row.castno), row.label) << row.castno;
 }

@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include "testing/scratch_folder.h"
 #include "readers/sigma_t.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -20,7 +20,8 @@ std::string record(const std::string& no) { return no + " B01  7 21 13 30 4052.5
 std::string recording(const std::vector<double>& depths) {
     std::string out;
     for (double z : depths)
-        out += " " + std::to_string(z) + " " + std::to_string(21 - z / 5) + " " + std::to_string(32 + z / 100) + " 1\r\n";
+        out +=
+            " " + std::to_string(z) + " " + std::to_string(21 - z / 5) + " " + std::to_string(32 + z / 100) + " 1\r\n";
     return out;
 }
 
@@ -48,7 +49,12 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
     std::vector<double> long_tow;  // 749 scans, deepest at 450
     for (int s = 1; s <= 450; ++s) long_tow.push_back(s);
     for (int s = 449; s >= 151; --s) long_tow.push_back(s);
-    const struct { const char* name; std::string no, castno; std::vector<double> depths; int k, npts; } rows[] = {
+    const struct {
+        const char* name;
+        std::string no, castno;
+        std::vector<double> depths;
+        int k, npts;
+    } rows[] = {
         {"down and up", "7  ", "007", {1, 2, 3, 4, 5, 4, 3, 2, 1}, 5, 5},
         {"down only", "42 ", "042", {1, 2, 3, 4}, 4, 1},
         {"two digits from 10", "10 ", "010", {1, 2}, 2, 1},
@@ -64,9 +70,11 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
         const BongoResult r = t.load(" \t\r\n" + record(row.no) + "\r\n");
         const int j = std::min(static_cast<int>(row.depths.size()), 500);
         ASSERT_EQ(r.issues.size(), j < int(row.depths.size()) ? 1u : 0u);
-        for (const LoadIssue& issue : r.issues) EXPECT_EQ(issue.what, "holds more than 500 scans; the first 500 were kept");
+        for (const LoadIssue& issue : r.issues)
+            EXPECT_EQ(issue.what, "holds more than 500 scans; the first 500 were kept");
         ASSERT_EQ(r.tows.size(), 1u);
-        EXPECT_EQ(std::tuple(r.tows[0].j, r.tows[0].k, r.tows[0].m, t.d.npts[51]), std::tuple(j, row.k, row.npts, row.npts));
+        EXPECT_EQ(std::tuple(r.tows[0].j, r.tows[0].k, r.tows[0].m, t.d.npts[51]),
+                  std::tuple(j, row.k, row.npts, row.npts));
         const CruiseData& d = t.d;
         EXPECT_EQ(std::tuple(d.ncast, d.ncol, d.castno[50], d.castdat(50, 1, kTrans), d.castno[51], d.castfile[51]),
                   std::tuple(51, 5, "old", 1, row.castno, t.folder.path("SBE" + row.castno + ".asc")));
@@ -93,7 +101,8 @@ TEST(ReadBongo, StopsAfter150Tows) {
     const BongoResult r = t.load(full);
     ASSERT_EQ(std::tuple(r.stopped, r.issues.size(), r.tows.size()), std::tuple(true, 1u, std::size_t(150)));
     EXPECT_EQ(std::tuple(r.issues[0].file, r.issues[0].what),
-              std::tuple(t.folder.path("header.dat"), "lists more than 150 tows; the first 150 were loaded (casts 51 to 200)"));
+              std::tuple(t.folder.path("header.dat"),
+                         "lists more than 150 tows; the first 150 were loaded (casts 51 to 200)"));
     EXPECT_EQ(std::tuple(t.d.ncast, t.d.npts[200], t.d.castno[200]), std::tuple(200, 2, "007"));
 }
 

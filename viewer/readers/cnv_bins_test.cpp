@@ -19,8 +19,13 @@ std::vector<Bin> binned(const std::vector<S>& scans) {
 Bin bin(double z, double v, std::optional<double> f = {}) { return {z, v, v, f, std::nullopt}; }
 
 TEST(DowncastBins, DowncastOrUpcastInDepthBins) {
-    const struct { const char* name; std::vector<S> scans; std::vector<Bin> bins; } rows[] = {
-        {"soak, heave, then the upcast left out", {{2, 10}, {1, 11}, {3, 1}, {2.6, 3}, {4, 8}, {4, 0}, {0.6, 0}},
+    const struct {
+        const char* name;
+        std::vector<S> scans;
+        std::vector<Bin> bins;
+    } rows[] = {
+        {"soak, heave, then the upcast left out",
+         {{2, 10}, {1, 11}, {3, 1}, {2.6, 3}, {4, 8}, {4, 0}, {0.6, 0}},
          {bin(1, 11), bin(2, 10), bin(3, 2), bin(4, 8)}},
         {"bins at 0.5 and -0.5", {{-0.51, 1}, {-0.5, 2}, {0.49, 4}, {0.5, 3}}, {bin(-1, 1), bin(0, 3), bin(1, 3)}},
         {"fluorescence over the scans that have one", {{1, 1, 2}, {1.2, 3}, {1.4, 5, 4}}, {bin(1, 3, 3)}},

@@ -96,8 +96,8 @@ bool is_chlorophyll(const CnvColumn& k) {
     if (n.starts_with("flSPR") || n.starts_with("flflTC") || n.starts_with("flCUVA") || has(lowered(n), "cdom"))
         return false;
     const std::string d = lowered(k.description);
-    for (const char* other : {"cdom", "rhodamine", "fluorescein", "phycoerythrin", "phycocyanin", "oil", "fuel",
-                              "tryptophan", "uranine"})
+    for (const char* other :
+         {"cdom", "rhodamine", "fluorescein", "phycoerythrin", "phycocyanin", "oil", "fuel", "tryptophan", "uranine"})
         if (has(d, other)) return false;
     return !has(k.description, "UV");
 }
@@ -119,9 +119,8 @@ bool choose_columns(const std::vector<CnvColumn>& cols, CnvColumns& c, std::stri
     choose_temperature(cols, c);
     choose_salinity(cols, c);
     c.fluor = first_where(cols, is_chlorophyll);
-    c.trans = first_where(cols, [](const CnvColumn& k) {
-        return k.name.starts_with("xmiss") || k.name.starts_with("CStarTr");
-    });
+    c.trans = first_where(
+        cols, [](const CnvColumn& k) { return k.name.starts_with("xmiss") || k.name.starts_with("CStarTr"); });
     c.flag = named(cols, {"flag"});
     if (c.depth >= 0 && c.salt >= 0) c.pressure = -1;  // not needed
     c.lat = named(cols, {"latitude"});

@@ -83,7 +83,6 @@ std::string plain_name(std::string_view name, std::string* unit = nullptr) {
     return out;
 }
 
-
 bool is_feet(std::string_view unit) { return unit == "ft" || unit == "feet" || unit == "foot"; }
 
 // A bottom depth value: its first number, in metres; nothing for a time of
@@ -197,9 +196,12 @@ std::optional<CastTime> parse_time(std::string_view value) {
     CastTime when;
     std::vector<std::string_view> numbers;
     for (std::size_t j = k; j < k + 4; ++j) {
-        if (const int m = month_of(t[j]); m && !when.month) when.month = m;
-        else if (t[j].find(':') != std::string_view::npos && !when.hour) when.hour = parse_clock(t[j]);
-        else numbers.push_back(t[j]);
+        if (const int m = month_of(t[j]); m && !when.month)
+            when.month = m;
+        else if (t[j].find(':') != std::string_view::npos && !when.hour)
+            when.hour = parse_clock(t[j]);
+        else
+            numbers.push_back(t[j]);
     }
     if (!when.month || !when.hour || numbers.size() != 2 || !day_and_year(numbers[0], numbers[1], when))
         return std::nullopt;
@@ -214,8 +216,10 @@ std::optional<CastTime> parse_date(std::string_view value) {
     CastTime when;
     std::vector<std::string_view> numbers;
     for (std::string_view w : first) {
-        if (const int m = month_of(w); m && !when.month) when.month = m;
-        else numbers.push_back(w);
+        if (const int m = month_of(w); m && !when.month)
+            when.month = m;
+        else
+            numbers.push_back(w);
     }
     if (!when.month) return numeric_date(value.substr(0, value.find_first_of(" \t")));
     if (numbers.size() != 2 || !day_and_year(numbers[0], numbers[1], when)) return std::nullopt;
@@ -253,11 +257,16 @@ bool read_header_line(std::string_view line, int line_number, CnvHeader& h, std:
     const std::string_view value = trim(line.substr(equals + 1));
     const std::string at = "line " + std::to_string(line_number);
     if (line[0] == '*') {
-        if (key == "nmea latitude") keep_first(h.nmea_lat, parse_angle(value, 'N'));
-        else if (key == "nmea longitude") keep_first(h.nmea_lon, parse_angle(value, 'E'));
-        else if (key == "nmea utc") keep_first(h.times[0], parse_time(value));
-        else if (key == "system utc") keep_first(h.times[2], parse_time(value));
-        else if (key == "system upload time") keep_first(h.times[3], parse_time(value));
+        if (key == "nmea latitude")
+            keep_first(h.nmea_lat, parse_angle(value, 'N'));
+        else if (key == "nmea longitude")
+            keep_first(h.nmea_lon, parse_angle(value, 'E'));
+        else if (key == "nmea utc")
+            keep_first(h.times[0], parse_time(value));
+        else if (key == "system utc")
+            keep_first(h.times[2], parse_time(value));
+        else if (key == "system upload time")
+            keep_first(h.times[3], parse_time(value));
         return true;
     }
     if (key == "start_time") {

@@ -43,10 +43,10 @@ struct CnvHeader {
     std::optional<double> bad_flag;  // as "# bad_flag =" declares it
     std::optional<Angle> nmea_lat, nmea_lon, user_lat, user_lon;
     std::array<std::optional<CastTime>, 4> times;  // NMEA UTC, start_time, System UTC, System UpLoad Time
-    std::optional<CastTime> user_date;              // "** Date:"
-    std::optional<double> user_clock;               // "** Time:", decimal hours
-    std::optional<std::string> station;             // UTF-8
-    std::optional<double> bottom;                   // metres
+    std::optional<CastTime> user_date;             // "** Date:"
+    std::optional<double> user_clock;              // "** Time:", decimal hours
+    std::optional<std::string> station;            // UTF-8
+    std::optional<double> bottom;                  // metres
 
     // The NMEA pair, else the "**" pair; nothing without a whole pair. A
     // NMEA position of exactly 0° N 0° E is a receiver without a fix.

@@ -14,7 +14,12 @@ std::string text(const std::optional<CastTime>& t) {
 
 // Times of the header's time lines (T), "** Date:" (D) and "** Time:" (C) lines.
 TEST(CnvHeader, TimeForms) {
-    const struct { const char* name; char kind; const char* value; const char* time; } rows[] = {
+    const struct {
+        const char* name;
+        char kind;
+        const char* value;
+        const char* time;
+    } rows[] = {
         {"Sea-Bird, with its note", 'T', "Jun 05 2024 10:25:40 [Instrument's time stamp, header]", "2024-6-5 10.4278"},
         {"C library", 'T', "Wed Jun 05 10:25:40 2024", "2024-6-5 10.4278"},
         {"day first, fraction of a second", 'T', "05 Jun 2024 10:25:40.5", "2024-6-5 10.4279"},
@@ -41,7 +46,10 @@ TEST(CnvHeader, TimeForms) {
 
 // What a header's lines give: position (north, east), time, station, bottom depth.
 TEST(CnvHeader, LinesGivePositionTimeStationAndBottomDepth) {
-    const struct { const char* name; std::string lines, entries; } rows[] = {
+    const struct {
+        const char* name;
+        std::string lines, entries;
+    } rows[] = {
         {"NMEA lines before operator lines; start_time before System UTC",
          "* NMEA Latitude = 50 19.69 N\n* NMEA Longitude = 004 11.20 W\n** Lat: 10 S\n** Lon: 3 W\n"
          "* System UTC = Jul 06 2024 09:00:00\n# start_time = Jul 05 2024 08:40:34 [NMEA time, first data scan]\n",
@@ -52,8 +60,10 @@ TEST(CnvHeader, LinesGivePositionTimeStationAndBottomDepth) {
          "41.19667|-70.5|-|AZMP-HL2 (Halifax)|-"},
         {"operator's date and time before System UTC; Latin-1 station",
          "* System UTC = Jul 06 2024 09:00:00\n** Date: 2024-06-05\n** Time (UTC): 10:23:11\n"
-         "** Station Name:  Bah\xED" "a\t2  \n",
-         "-|-|2024-6-5 10.3864|Bah\xC3\xAD" "a 2|-"},
+         "** Station Name:  Bah\xED"
+         "a\t2  \n",
+         "-|-|2024-6-5 10.3864|Bah\xC3\xAD"
+         "a 2|-"},
         {"longitude in the latitude line, words and dashes", "** Lat: 41 deg 11.84 min n Long: 70-30.6W\n",
          "41.19733|-70.51|-|-|-"},
         {"a station cut before a character it would split", "** Station: " + std::string(255, 'x') + "\xC3\xA9yy\n",
@@ -85,6 +95,5 @@ TEST(CnvHeader, LinesGivePositionTimeStationAndBottomDepth) {
     EXPECT_EQ(std::tuple(cast_number("/a/Station_46.cnv", 9), cast_number("x/c0007b.CNV", 9), cast_number("st.cnv", 9)),
               std::tuple("046", "007", "009"));
 }
-
 
 }  // namespace

@@ -21,8 +21,9 @@ std::string unmarked(std::string_view value) {
     text = utf8_text(text);
     for (std::size_t open; (open = text.find_first_of("([")) != std::string::npos;)  // "(GPS)", "[deg]"
         text.erase(open, std::min(text.find_first_of(")]", open), text.size() - 1) - open + 1);
-    static const std::string_view marks[] = {"\xC2\xB0", "\xC2\xBA", "\xCB\x9A", "\xC2\xB4", "\xE2\x80\x99",
-                                             "\xE2\x80\xB2", "\xE2\x80\xB3", "'", "\"", "`", ":"};
+    static const std::string_view marks[] = {
+        "\xC2\xB0", "\xC2\xBA", "\xCB\x9A", "\xC2\xB4", "\xE2\x80\x99", "\xE2\x80\xB2", "\xE2\x80\xB3",
+        "'",        "\"",       "`",        ":"};
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
         std::size_t n = 0;
@@ -154,4 +155,3 @@ std::optional<std::pair<Angle, Angle>> parse_position(std::string_view value) {
     }
     return std::nullopt;
 }
-

@@ -1,5 +1,6 @@
 #include "readers/cnv_reader.h"
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <mutex>
 #include <optional>
-#include <sys/stat.h>
 #include <thread>
 #include <utility>
 
@@ -39,8 +39,8 @@ struct CnvCast {
 // What reading one file came to.
 struct Outcome {
     bool ok = false;
-    std::string why;             // on a failure
-    dev_t device = 0;            // of the file, once open
+    std::string why;   // on a failure
+    dev_t device = 0;  // of the file, once open
     ino_t inode = 0;
     CnvCast cast;
 };
@@ -81,8 +81,10 @@ bool CastReader::read_cast(CnvCast& cast, std::string& why, std::atomic<std::uin
     std::string_view line;
     bool header_ended = false;
     while (!header_ended && src_.next_line(line)) {
-        if (trim(line).starts_with("*END*")) header_ended = true;
-        else if (!read_header_line(line, src_.line_number(), h, why)) return false;
+        if (trim(line).starts_with("*END*"))
+            header_ended = true;
+        else if (!read_header_line(line, src_.line_number(), h, why))
+            return false;
     }
     if (src_.failed()) return why = src_.why(), false;
     if (!header_ended) return why = "ends before its *END* line, so it holds no scans", false;
@@ -317,9 +319,8 @@ LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const 
             result.stop(path, o.why);
             break;
         }
-        const auto same = std::find_if(seen.begin(), seen.end(), [&](const Seen& s) {
-            return s.device == o.device && s.inode == o.inode;
-        });
+        const auto same = std::find_if(seen.begin(), seen.end(),
+                                       [&](const Seen& s) { return s.device == o.device && s.inode == o.inode; });
         if (same != seen.end()) {
             result.issues.push_back({path, "is the same file as " + *same->path + ", so it is loaded once"});
             continue;

@@ -47,7 +47,11 @@ std::string cast_text(const CruiseData& d, int c = 1) {
 TEST(CnvReader, FilesOfEveryGeneration) {
     ScratchFolder folder;
     const double p1000 = unesco_depth(1000.2, 50);
-    const struct { const char* name; std::string text; std::string cast; } rows[] = {
+    const struct {
+        const char* name;
+        std::string text;
+        std::string cast;
+    } rows[] = {
         {"SBE 911plus: loop-edit marks, touching fields, a huge value in a column not used",
          cnv({"prDM: Pressure, Digiquartz [db]", "t090C: Temperature [ITS-90, deg C]", "sal00: Salinity [PSU]",
               "flECO-AFL: Fluorescence [mg/m^3]", "CStarTr0: Beam Transmission [%]", "timeY: Time [seconds]",
@@ -88,19 +92,24 @@ TEST(CnvReader, FailuresStopTheLoadNamingTheLine) {
     ScratchFolder folder;
     const std::string one = folder.write("a.cnv", cnv(kDts, "", "1 10 35\n"));
     const std::string three = folder.write("c.cnv", cnv(kDts, "", "1 10 35\n"));
-    const struct { const char* name; std::string text, why; } rows[] = {
+    const struct {
+        const char* name;
+        std::string text, why;
+    } rows[] = {
         {"binary", cnv(kDts, "# file_type = binary\r\n", "\x01\x02"),
          "line 5 says file_type = binary: this is a binary .cnv file, which must be converted to an ASCII .cnv file "
          "before it can be loaded"},
         {"no *END*", "# name 0 = depSM: d\n", "ends before its *END* line, so it holds no scans"},
         {"not a number, unprintable", cnv(kDts, "", "1 10 35\n\x01" + std::string(70, 'x') + " 10 35\n"),
          "line 7: \"\\x01" + std::string(63, 'x') + "\"... is not a number"},
-        {"words after the first scan line", cnv(kDts, "", "1 10 35\nend of data\n"),
-         "line 7: \"end\" is not a number"},
+        {"words after the first scan line", cnv(kDts, "", "1 10 35\nend of data\n"), "line 7: \"end\" is not a number"},
         {"out of depth", cnv(kDts, "", "12000 10 35\n"), "line 6: a depth of 12000 m lies outside -100 to 12000 m"},
         {"a used value beyond 1e9", cnv(kDts, "", "1 10 -1e9\n1 10 -1.0000001e9\n"),
          "line 7: sal00 holds -1.0000001e+09, beyond the 1e9 that any measured value stays within"},
-        {"Ctrl-Z before more data", cnv(kDts, "", "1 10 35\n2 10 35\x1a" "3 10 35\n"),
+        {"Ctrl-Z before more data",
+         cnv(kDts, "",
+             "1 10 35\n2 10 35\x1a"
+             "3 10 35\n"),
          "line 7: a Ctrl-Z (0x1A, the DOS end-of-file mark) is followed by more data"},
     };
     for (const auto& row : rows) {
@@ -128,8 +137,8 @@ TEST(CnvReader, SameFileOnceAndCastsWithoutScans) {
               std::tuple(false, false, 3, 2, "C", 0.0));
     EXPECT_EQ(r.issues[0].what, "holds no scans after its *END* line; its header is loaded");
     EXPECT_EQ(r.issues[1].what, "holds no usable scans: every one of its 2 scans is marked bad; its header is loaded");
-    EXPECT_EQ(r.issues[2].file + ": " + r.issues[2].what, folder.path("z.cnv") + ": is the same file as " + a +
-                                                            ", so it is loaded once");
+    EXPECT_EQ(r.issues[2].file + ": " + r.issues[2].what,
+              folder.path("z.cnv") + ": is the same file as " + a + ", so it is loaded once");
 }
 
 // Every entry of the store, byte for byte.

@@ -8,7 +8,11 @@ namespace {
 
 // Lines of three columns read in turn, as a file's are: the used values, or what is wrong.
 TEST(ScanLine, FieldsReadInPlaceAsItemsBetweenBlanksWouldBe) {
-    const struct { const char* line; std::vector<int> used; const char* got; } rows[] = {
+    const struct {
+        const char* line;
+        std::vector<int> used;
+        const char* got;
+    } rows[] = {
         {"      1.000    10.0000    35.0000", {0, 1, 2}, "1 10 35"},
         {"      1.000    10.0000    34.0000", {0, 1, 2}, "1 10 34"},
         {"      2.000    10.0000           ", {0, 1}, "line 3 holds 2 of the 3 values the header names"},

@@ -1,19 +1,17 @@
 #include "readers/coastline_reader.h"
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <string_view>
-#include <sys/stat.h>
 
 #include "readers/number_stream.h"
 #include "readers/text_source.h"
 
-std::string CoastResult::message() const {
-    return ok() ? std::string() : file + ": " + problem;
-}
+std::string CoastResult::message() const { return ok() ? std::string() : file + ": " + problem; }
 
 namespace {
 
@@ -122,19 +120,19 @@ private:
 
     bool number(double& value, const char* what) {
         switch (in_.next(item_)) {
-        case ItemReader::Got::fault:
-            fail(in_.problem());
-            return false;
-        case ItemReader::Got::end: {
-            // Only inside a polyline: the end is tested before every count.
-            char buf[96];
-            std::snprintf(buf, sizeof buf, "the file ends inside a polyline (count %.0f, %ld points read)", count_,
-                          done_);
-            fail(buf);
-            return false;
-        }
-        case ItemReader::Got::item:
-            break;
+            case ItemReader::Got::fault:
+                fail(in_.problem());
+                return false;
+            case ItemReader::Got::end: {
+                // Only inside a polyline: the end is tested before every count.
+                char buf[96];
+                std::snprintf(buf, sizeof buf, "the file ends inside a polyline (count %.0f, %ld points read)", count_,
+                              done_);
+                fail(buf);
+                return false;
+            }
+            case ItemReader::Got::item:
+                break;
         }
         if (!parse_number(item_, value)) {
             fail(in_.at_line() + what + " " + quoted_item(item_) + " is not a number");

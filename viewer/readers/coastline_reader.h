@@ -51,7 +51,7 @@ struct CoastIndex {
     };
     std::vector<float> xy;  // x, y of every point, map units
     std::vector<Polyline> lines;
-    CoastResult result;     // what reading the file met
+    CoastResult result;  // what reading the file met
 };
 
 // The index of the coastline file at `path`, read once and kept for the life

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "readers/number_stream.h"
 #include "readers/file_name_case.h"
+#include "readers/number_stream.h"
 #include "readers/record_fields.h"
 #include "readers/sigma_t.h"
 #include "readers/text_source.h"
@@ -51,25 +51,26 @@ bool read_scans(TextSource& src, int width, CastScans& scans, std::string& why, 
         for (int k = 0; k < width; ++k) {
             double x = 0;
             switch (stream.next(x)) {
-            case NumberStream::Item::number:
-                if (std::fabs(x) > kLargestValue) {
-                    why = "line " + std::to_string(stream.line()) + ": " + quoted_item(stream.item()) +
-                          " is beyond the 1e9 that any measured value stays within";
+                case NumberStream::Item::number:
+                    if (std::fabs(x) > kLargestValue) {
+                        why = "line " + std::to_string(stream.line()) + ": " + quoted_item(stream.item()) +
+                              " is beyond the 1e9 that any measured value stays within";
+                        return false;
+                    }
+                    scans.values.push_back(x);
+                    break;
+                case NumberStream::Item::end:
+                    if (k == 0) return true;
+                    why = "scan " + std::to_string(scan) + " is cut short by the end of the file (" +
+                          std::to_string(k) + " of " + std::to_string(width) + " values)";
                     return false;
-                }
-                scans.values.push_back(x);
-                break;
-            case NumberStream::Item::end:
-                if (k == 0) return true;
-                why = "scan " + std::to_string(scan) + " is cut short by the end of the file (" +
-                      std::to_string(k) + " of " + std::to_string(width) + " values)";
-                return false;
-            case NumberStream::Item::bad:
-                why = "line " + std::to_string(stream.line()) + ": " + quoted_item(stream.item()) + " is not a number";
-                return false;
-            case NumberStream::Item::failed:
-                why = src.why();
-                return false;
+                case NumberStream::Item::bad:
+                    why = "line " + std::to_string(stream.line()) + ": " + quoted_item(stream.item()) +
+                          " is not a number";
+                    return false;
+                case NumberStream::Item::failed:
+                    why = src.why();
+                    return false;
             }
         }
     }

@@ -33,10 +33,10 @@ struct LoadIssue {
 };
 
 struct [[nodiscard]] LoadResult {
-    bool header_read = false;  // the header file could be opened and read
-    int first_cast = 1;        // 1 for SB911, 51 for Bongo-SB
-    int ncast = 0;             // last cast read completely (the store's ncast)
-    bool stopped = false;      // a failure ended the load early
+    bool header_read = false;     // the header file could be opened and read
+    int first_cast = 1;           // 1 for SB911, 51 for Bongo-SB
+    int ncast = 0;                // last cast read completely (the store's ncast)
+    bool stopped = false;         // a failure ended the load early
     int casts_without_scans = 0;  // casts loaded with their header alone
     std::vector<LoadIssue> issues;
 

@@ -13,7 +13,7 @@ double practical_salinity(double r, double t68, double p) {
     if (!(ratio >= 0)) return NAN;
     const double x = std::sqrt(ratio);  // Rt^(1/2)
     const double dt = t - 15;
-    const double ds = dt / (1 + 0.0162 * dt) *
-                      (((((-0.0144 * x + 0.0636) * x - 0.0375) * x - 0.0066) * x - 0.0056) * x + 0.0005);
+    const double ds =
+        dt / (1 + 0.0162 * dt) * (((((-0.0144 * x + 0.0636) * x - 0.0375) * x - 0.0066) * x - 0.0056) * x + 0.0005);
     return ((((2.7081 * x - 7.0261) * x + 14.0941) * x + 25.3851) * x - 0.1692) * x + 0.0080 + ds;
 }

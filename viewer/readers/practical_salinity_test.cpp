@@ -6,7 +6,10 @@ namespace {
 
 // Check values: UNESCO 1983 (Tech. Pap. Mar. Sci. 44), PSS-78 table (ratio, IPTS-68 temperature, dbar).
 TEST(PracticalSalinity, MatchesTheUnescoCheckValues) {
-    const struct { const char* name; double r, t, p, s; } rows[] = {
+    const struct {
+        const char* name;
+        double r, t, p, s;
+    } rows[] = {
         {"standard sea water", 1, 15, 0, 35.000000},
         {"warm, deep", 1.2, 20, 2000, 37.245628},
         {"cold, fresher", 0.65, 5, 1500, 27.995347},

@@ -2,20 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <tuple>
 #include <vector>
 
-#include "testing/scratch_folder.h"
 #include "readers/sigma_t.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
 // Cast `castno` at 41 12.0' N 70 53.1' W, 20 July 2018 17.4 h, 20 m, station L01.
 std::string record(const std::string& castno) {
-    std::string r = "E617" "41" "120" " 70" "531" "   " "18" "07" "20" "174" "   " + castno + "  20";
+    std::string r = "E617"
+                    "41"
+                    "120"
+                    " 70"
+                    "531"
+                    "   "
+                    "18"
+                    "07"
+                    "20"
+                    "174"
+                    "   " +
+                    castno + "  20";
     r.resize(69, ' ');
     return r + "L01";
 }
@@ -42,7 +53,11 @@ struct Cruise {
 // Files from DOS, Windows, old Macs and Unix machines load alike.
 TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
     // Cast 1's scan; before each line, after each but the last, after it; then cast 2's ncol, npts and scan 2.
-    const struct { const char* name; std::string first, gap, end, tail; double ncol, npts, depth, trans; } rows[] = {
+    const struct {
+        const char* name;
+        std::string first, gap, end, tail;
+        double ncol, npts, depth, trans;
+    } rows[] = {
         {"five values: transmission 0; CRLF, blank lines, trailing blanks, no end to the last line",
          " 2 20.5 31.6 0.37 -1e9", "\r\n \t\r\n", "   \r\n", "  ", 4, 6, 6, 0},
         {"six values, transmission the fifth; CR alone; Ctrl-Z marks ending the file", " 2 20 31 0.3 3.8 245", "", "\r",
@@ -82,9 +97,11 @@ TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
         const CruiseData& d = c.d;
         EXPECT_EQ(std::tuple(d.castno[2], d.castfile[2], d.stdsta[2], d.latdeg[2], d.latmin[2], d.lat[2], d.londeg[2],
                              d.lonmin[2], d.lon[2], d.year[2], d.month[2], d.day[2], d.hour[2], d.botdep[2]),
-                  std::tuple("002", c.cast("002"), "L01", 41, 12, 41 + 12.0 / 60, 70, 53.1, 70 + 53.1 / 60, 18, 7, 20, 17.4, 20));
-        EXPECT_EQ(std::tuple(d.latmin[3], d.lat[3], d.hour[3], d.stdsta[3], d.stdsta[4], d.botdep[4].is_set(), d.botdep[4]),
-                  std::tuple(3.5, 41 + 3.5 / 60, 1.3, "L0", "", true, 0));
+                  std::tuple("002", c.cast("002"), "L01", 41, 12, 41 + 12.0 / 60, 70, 53.1, 70 + 53.1 / 60, 18, 7, 20,
+                             17.4, 20));
+        EXPECT_EQ(
+            std::tuple(d.latmin[3], d.lat[3], d.hour[3], d.stdsta[3], d.stdsta[4], d.botdep[4].is_set(), d.botdep[4]),
+            std::tuple(3.5, 41 + 3.5 / 60, 1.3, "L0", "", true, 0));
     }
 }
 
@@ -100,18 +117,24 @@ TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
     };
     const auto third_scan = [](const std::string& last) { return kTwoScans + " 3 19 31 0.4 3.8 " + last + "\n"; };
     // The file and the text written in its place; the issue; ncast and ncol after.
-    const struct { const char* name; std::string file, text, what; double ncast, ncol; } rows[] = {
+    const struct {
+        const char* name;
+        std::string file, text, what;
+        double ncast, ncol;
+    } rows[] = {
         {"a 201st record", "CRUISE.hdr", header(201), "lists more than 200 casts; the first 200 were loaded", 200, 5},
         {"a NUL in the third cast number", "CRUISE.hdr", header(2) + record(std::string("0\0", 2) + "1") + "\n",
          "line 3: the cast number holds a control character (\\x00)", 2, 5},
-        {"a header line over 1 MiB", "CRUISE.hdr", header(2) + std::string(2 << 20, ' '), "line 3 is longer than", 2, 5},
+        {"a header line over 1 MiB", "CRUISE.hdr", header(2) + std::string(2 << 20, ' '), "line 3 is longer than", 2,
+         5},
         {"cast file is a FIFO", "CRUISEd003.PRE", fifo, "is not a regular file (a FIFO)", 2, 5},
         {"scan cut short by the end of the file", "CRUISEd003.PRE", kTwoScans + " 3 19.1 31.7\n",
          "scan 3 is cut short by the end of the file (3 of 6 values)", 2, 5},
         {"a value beyond 1e9", "CRUISEd003.PRE", third_scan("1.0000001e9"), "line 3: \"1.0000001e9\" is beyond", 2, 5},
         {"a Ctrl-Z before more data", "CRUISEd003.PRE", kTwoScans + "\x1a 3 19 31 0.4 3.8 99\n",
          "line 3: a Ctrl-Z (0x1A, the DOS end-of-file mark) is followed by more data", 2, 5},
-        {"nan, after blank lines", "CRUISEd003.PRE", third_scan("\r\n\r\nnan"), "line 5: \"nan\" is not a number", 2, 5},
+        {"nan, after blank lines", "CRUISEd003.PRE", third_scan("\r\n\r\nnan"), "line 5: \"nan\" is not a number", 2,
+         5},
         {"a line of zeros over 1 MiB", "CRUISEd003.PRE", kTwoScans + std::string(3 << 20, '\0'),
          "line 3 is longer than 1048576 characters", 2, 5},
         {"first line of four values", "CRUISEd001.PRE", " 2.0 20.5 31.6 0.37\n",
@@ -132,7 +155,8 @@ TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
         else
             c.folder.write(row.file, row.text);
         const LoadResult r = read_sb911(c.d, c.folder.path("CRUISE.hdr"));
-        ASSERT_EQ(std::tuple(r.stopped, r.issues.size(), c.d.ncast, c.d.ncol), std::tuple(true, 1u, row.ncast, row.ncol));
+        ASSERT_EQ(std::tuple(r.stopped, r.issues.size(), c.d.ncast, c.d.ncol),
+                  std::tuple(true, 1u, row.ncast, row.ncol));
         EXPECT_EQ(r.issues[0].file, path);
         EXPECT_NE(r.issues[0].what.find(row.what), std::string::npos) << r.issues[0].what;
         for (int i = 1; i <= 4; ++i) {

@@ -9,7 +9,10 @@ namespace {
 // Check values: the sigma-t check table of Knudsen's formula as the viewer
 // uses it, six decimals.
 TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
-    const struct { const char* name; double t, s, expected; } rows[] = {
+    const struct {
+        const char* name;
+        double t, s, expected;
+    } rows[] = {
         {"two unset cells: sigma0 alone", 0, 0, -0.093446},
         {"temperate ocean", 10, 35, 26.971168},
         {"warm coastal", 20, 30, 20.982808},

@@ -79,10 +79,22 @@ bool plain_decimal(std::string_view s, double& x) {
     }
     const int tens = exponent - decimals;
     if (p != end || tens < -22 || tens > 22) return false;
-    static constexpr std::uint64_t kWholeTens[] = {1,      10,      100,      1000,      10000,      100000,
-                                                   1000000, 10000000, 100000000, 1000000000, 10000000000,
-                                                   100000000000, 1000000000000, 10000000000000,
-                                                   100000000000000, 1000000000000000};
+    static constexpr std::uint64_t kWholeTens[] = {1,
+                                                   10,
+                                                   100,
+                                                   1000,
+                                                   10000,
+                                                   100000,
+                                                   1000000,
+                                                   10000000,
+                                                   100000000,
+                                                   1000000000,
+                                                   10000000000,
+                                                   100000000000,
+                                                   1000000000000,
+                                                   10000000000000,
+                                                   100000000000000,
+                                                   1000000000000000};
     const double m = double(whole * kWholeTens[decimals] + fraction);
     const double v = tens >= 0 ? m * kTens[tens] : m / kTens[-tens];
     x = negative ? -v : v;

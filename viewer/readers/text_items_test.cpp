@@ -23,11 +23,28 @@ TEST(ParseNumber, ReadsAsFromCharsDoes) {
         std::from_chars(text, text + n, want);
         ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << text;
     }
-    const struct { const char* text; bool ok; double value; } rows[] = {
-        {"123456789012345", true, 123456789012345.0}, {"1234567890123456789", true, 1234567890123456789.0},
-        {"9.999e22", true, 9.999e22}, {"1e-22", true, 1e-22}, {"1e-23", true, 1e-23}, {"-0.000", true, -0.0},
-        {"-.5", true, -0.5}, {"1.", true, 1}, {"+7", true, 7}, {"1e", false, 0}, {".", false, 0}, {"-", false, 0},
-        {"1.2.3", false, 0}, {"nan", false, 0}, {"inf", false, 0}, {"1e400", false, 0}, {"0x10", false, 0},
+    const struct {
+        const char* text;
+        bool ok;
+        double value;
+    } rows[] = {
+        {"123456789012345", true, 123456789012345.0},
+        {"1234567890123456789", true, 1234567890123456789.0},
+        {"9.999e22", true, 9.999e22},
+        {"1e-22", true, 1e-22},
+        {"1e-23", true, 1e-23},
+        {"-0.000", true, -0.0},
+        {"-.5", true, -0.5},
+        {"1.", true, 1},
+        {"+7", true, 7},
+        {"1e", false, 0},
+        {".", false, 0},
+        {"-", false, 0},
+        {"1.2.3", false, 0},
+        {"nan", false, 0},
+        {"inf", false, 0},
+        {"1e400", false, 0},
+        {"0x10", false, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <sys/types.h>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <vector>
 
 #include "readers/text_items.h"
@@ -33,7 +33,7 @@ public:
     // The next line, valid until the next call; false at the end of the text
     // or on a failure (then failed() is true and why() says what happened).
     [[nodiscard]] bool next_line(std::string_view& line);
-    int line_number() const { return line_number_; }  // 1-based, of the line last returned
+    int line_number() const { return line_number_; }          // 1-based, of the line last returned
     std::uint64_t bytes_read() const { return bytes_read_; }  // from the file since it was opened
     bool failed() const { return failed_; }
     const std::string& why() const { return why_; }
@@ -61,9 +61,9 @@ private:
     // end of the bytes read. Each is searched for once per occurrence, not
     // once per line, whatever ends the lines.
     std::size_t lf_ = 0, cr_ = 0;
-    bool at_end_ = false;              // no more bytes to read (end of file or Ctrl-Z)
-    bool data_after_mark_ = false;     // a Ctrl-Z with more than Ctrl-Z bytes after it
-    bool line_open_ = false;           // the last line returned had no line end
+    bool at_end_ = false;           // no more bytes to read (end of file or Ctrl-Z)
+    bool data_after_mark_ = false;  // a Ctrl-Z with more than Ctrl-Z bytes after it
+    bool line_open_ = false;        // the last line returned had no line end
     int line_number_ = 0;
     std::uint64_t bytes_read_ = 0;
     bool failed_ = false;

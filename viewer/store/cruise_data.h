@@ -10,10 +10,10 @@
 #include "store/value_cell.h"
 
 // Capacities of the store. Index 0 of every dimension exists and is not used.
-inline constexpr int kMaxCast = 200;    // casts 1..200
-inline constexpr int kMaxScan = 500;    // scans 1..500 per cast
-inline constexpr int kMaxVar = 6;       // variables 1..6
-inline constexpr int kMaxStdDepth = 20; // standard depth slots 1..20
+inline constexpr int kMaxCast = 200;     // casts 1..200
+inline constexpr int kMaxScan = 500;     // scans 1..500 per cast
+inline constexpr int kMaxVar = 6;        // variables 1..6
+inline constexpr int kMaxStdDepth = 20;  // standard depth slots 1..20
 
 // Variable codes used throughout the viewer.
 enum Var : int { kDepth = 1, kTemp = 2, kSalt = 3, kFluor = 4, kSigma = 5, kTrans = 6 };
@@ -52,9 +52,9 @@ struct CruiseData {
     CastCells year;                 // two digits
     CastCells month;                // casts 0..200, like every other column
     CastCells day;
-    CastCells hour;                 // decimal hours, GMT
-    CastTexts castfile;             // full path of the cast's data file
-    CastCells npts;                 // scans stored, 0..500
+    CastCells hour;      // decimal hours, GMT
+    CastTexts castfile;  // full path of the cast's data file
+    CastCells npts;      // scans stored, 0..500
 
     // Sample cube castdat(c, s, v): cast 0..200, scan 0..500, variable 0..6.
     Cell& castdat(int c, int s, int v) { return cube_.at(cube_index(c, s, v)); }
@@ -68,8 +68,8 @@ struct CruiseData {
 
     // Plotting tables, variable index 0..6.
     Column<std::string, kMaxVar> varname;
-    Column<Cell, kMaxVar> varcol;  // RGB as 0x00BBGGRR
-    Cell& axlim(int v, int k) { return axlim_.at(table_index(v, k, 2)); }    // k 1 min, 2 max
+    Column<Cell, kMaxVar> varcol;                                          // RGB as 0x00BBGGRR
+    Cell& axlim(int v, int k) { return axlim_.at(table_index(v, k, 2)); }  // k 1 min, 2 max
     const Cell& axlim(int v, int k) const { return axlim_.at(table_index(v, k, 2)); }
     Cell& scrlim(int v, int k) { return scrlim_.at(table_index(v, k, 3)); }  // k 1 top, 2 bottom, 3 step
     const Cell& scrlim(int v, int k) const { return scrlim_.at(table_index(v, k, 3)); }

@@ -41,8 +41,7 @@ QFont ImageSurface::default_font() {
     return f;
 }
 
-ImageSurface::ImageSurface(int width, int height, double device_pixel_ratio, Color back, Color fore,
-                           QFont font)
+ImageSurface::ImageSurface(int width, int height, double device_pixel_ratio, Color back, Color fore, QFont font)
     : SurfaceState(back, fore), font_(std::move(font)) {
     make_image(width, height, device_pixel_ratio);
     user_.x2 = size_.width();
@@ -109,8 +108,7 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2) {
     const int sx = x < xe ? 1 : -1, sy = y < ye ? 1 : -1;
     int err = dx + dy;
     for (;;) {
-        if (run % 2 == 0 && x >= 0 && x < w && y >= 0 && y < h)
-            reinterpret_cast<QRgb*>(bits + y * bpl)[x] = c;
+        if (run % 2 == 0 && x >= 0 && x < w && y >= 0 && y < h) reinterpret_cast<QRgb*>(bits + y * bpl)[x] = c;
         if (pat.count > 1 && --left == 0) {
             run = (run + 1) % pat.count;
             left = pat.runs[run] * unit;
@@ -159,9 +157,7 @@ void ImageSurface::Circle(double x, double y, double radius) {
     const double cx = std::floor(cu), cy = std::floor(cv);
     // Row dy of the disc holds the pixels with |dx| <= half(dy), the midpoint
     // rule x² + y² <= r² + r; -1 outside the disc.
-    auto half = [r](double dy) {
-        return std::abs(dy) > r ? -1.0 : std::floor(std::sqrt(r * r + r - dy * dy));
-    };
+    auto half = [r](double dy) { return std::abs(dy) > r ? -1.0 : std::floor(std::sqrt(r * r + r - dy * dy)); };
     const double first = std::max(cy - r, 0.0), last = std::min(cy + r, image_.height() - 1.0);
     const QRgb fc = to_qrgb(state_.fore), ic = to_qrgb(state_.fill);
     for (double py = first; py <= last; ++py) {

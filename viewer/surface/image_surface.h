@@ -27,8 +27,8 @@ public:
 
     // width, height: logical pixels (0 counts as 1); device_pixel_ratio: the
     // screen's (values not above 0 count as 1). The image starts cleared to `back`.
-    ImageSurface(int width, int height, double device_pixel_ratio = 1.0,
-                 Color back = rgb(255, 255, 255), Color fore = 0, QFont font = default_font());
+    ImageSurface(int width, int height, double device_pixel_ratio = 1.0, Color back = rgb(255, 255, 255),
+                 Color fore = 0, QFont font = default_font());
 
     // The drawing, with its device pixel ratio set, for the window to paint.
     const QImage& image() const { return image_; }

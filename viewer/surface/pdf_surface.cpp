@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int kResolution = 1200;                        // device units per inch
-constexpr double kPenMm = 0.3 * 25.4 / 72;               // 0.3 pt
+constexpr int kResolution = 1200;                          // device units per inch
+constexpr double kPenMm = 0.3 * 25.4 / 72;                 // 0.3 pt
 constexpr double kPenWidth = kPenMm / 25.4 * kResolution;  // device units
 // Beyond this many device units (about 2 m) nothing can touch the page.
 constexpr double kFar = 1e5;
@@ -31,9 +31,9 @@ struct Dashes {
     int count;
 };
 constexpr Dashes kDashes[] = {
-    {{}, 0},                     // solid
-    {{2.0, 1.0}, 2},             // dash
-    {{0.2, 0.8}, 2},             // dot
+    {{}, 0},                    // solid
+    {{2.0, 1.0}, 2},            // dash
+    {{0.2, 0.8}, 2},            // dot
     {{2.0, 0.8, 0.2, 0.8}, 4},  // dash-dot
 };
 const Dashes& dashes(int style) { return kDashes[style > 0 && style < 4 ? style : 0]; }
@@ -77,8 +77,7 @@ PdfSurface::PdfSurface(std::string path, QPageSize page, QFont font, QPageLayout
       page_(std::move(page)),
       font_(std::move(font)),
       orientation_(orientation) {
-    const QPageLayout layout(page_, orientation_,
-                             QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+    const QPageLayout layout(page_, orientation_, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                              QPageLayout::Millimeter);
     const QRect area = layout.paintRectPixels(kResolution);
     width_ = std::max(1, area.width());
@@ -109,8 +108,7 @@ QPainter* PdfSurface::painter() {
     buffer_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(buffer_.get());
     writer_->setResolution(kResolution);
-    writer_->setPageLayout(QPageLayout(page_, orientation_,
-                                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+    writer_->setPageLayout(QPageLayout(page_, orientation_, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                        QPageLayout::Millimeter));
     writer_->setCreator(QStringLiteral("Quenvar9"));
     writer_->setTitle(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path_))).fileName());
@@ -161,8 +159,7 @@ void PdfSurface::Line(double x1, double y1, double x2, double y2) {
     if (a == b) {
         stroke_run();
         if (!QRectF(0, 0, width_, height_).contains(a)) return;
-        p->fillRect(QRectF(a.x() - kPenWidth / 2, a.y() - kPenWidth / 2, kPenWidth, kPenWidth),
-                    to_qcolor(state_.fore));
+        p->fillRect(QRectF(a.x() - kPenWidth / 2, a.y() - kPenWidth / 2, kPenWidth, kPenWidth), to_qcolor(state_.fore));
         pattern_end_ = a;
         return;
     }

@@ -6,8 +6,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPen>
 #include <QPdfWriter>
+#include <QPen>
 #include <QPolygonF>
 #include <memory>
 #include <string>

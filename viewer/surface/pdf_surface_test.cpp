@@ -80,7 +80,8 @@ TEST_F(PdfSurfaceTest, ScaleCoversThePrintableAreaAndClipsFarOutside) {
     const double margin = 28.35, w = 595.28 - 2 * margin, h = 841.89 - 2 * margin;
     const QRectF frame = dark_box(img, 220);
     EXPECT_LE((frame.topLeft() - QPointF(margin, margin)).manhattanLength() +
-                  (frame.bottomRight() - QPointF(margin + w + 1, margin + h + 1)).manhattanLength(), 5);
+                  (frame.bottomRight() - QPointF(margin + w + 1, margin + h + 1)).manhattanLength(),
+              5);
     // The dot: the darkest pixels away from the frame, above the far line.
     const QPointF dot = QRectF(dark_box(img.copy(40, 40, img.width() - 80, 300), 64)).center() + QPointF(40, 40);
     EXPECT_LE((dot - QPointF(margin + 0.25 * w, margin + 0.2 * h)).manhattanLength(), 3);
@@ -116,17 +117,25 @@ TEST_F(PdfSurfaceTest, LandscapeImagesAndPolygons) {
 // page looks the same whether joined segments are stroked as one path or each
 // alone (an empty Print between them ends the path), and the file is smaller.
 TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
-    struct Row { const char* name; int style, min_runs, max_runs; };  // marks along the straight curve
-    const Row rows[] = {{"solid", kDrawSolid, 1, 1}, {"dash", kDrawDash, 40, 80},
-                        {"dot", kDrawDot, 120, 240}, {"dash-dot", kDrawDashDot, 70, 130}};
+    struct Row {
+        const char* name;
+        int style, min_runs, max_runs;
+    };  // marks along the straight curve
+    const Row rows[] = {{"solid", kDrawSolid, 1, 1},
+                        {"dash", kDrawDash, 40, 80},
+                        {"dot", kDrawDot, 120, 240},
+                        {"dash-dot", kDrawDashDot, 70, 130}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        QImage img[2]; qint64 size[2] = {};
+        QImage img[2];
+        qint64 size[2] = {};
         for (int alone = 0; alone < 2; ++alone) {
             const std::string out = path(alone ? "alone.pdf" : "joined.pdf");
             PdfSurface s(out, QPageSize(QPageSize::A4));
             s.Scale(0, 0, 100, 100), s.DrawStyle(row.style);
-            const auto line = [&](double x1, double y1, double x2, double y2) { s.Line(x1, y1, x2, y2), alone ? s.Print("") : void(); };
+            const auto line = [&](double x1, double y1, double x2, double y2) {
+                s.Line(x1, y1, x2, y2), alone ? s.Print("") : void();
+            };
             line(0, 50, 0, 50);
             for (int i = 0; i < 400; ++i) line(i * 0.25, 50, (i + 1) * 0.25, 50);
             // A zig-zag with gaps, turning white and back, changing style once, ending far out.
@@ -145,12 +154,14 @@ TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
         ASSERT_EQ(img[0].size(), img[1].size());
         int differ = 0, runs = 0;  // pixels far apart; antialiasing at the joins shifts a few a little
         for (int y = 0; y < img[0].height(); ++y)
-            for (int x = 0; x < img[0].width(); ++x) differ += std::abs(img[0].constScanLine(y)[x] - img[1].constScanLine(y)[x]) > 160;
+            for (int x = 0; x < img[0].width(); ++x)
+                differ += std::abs(img[0].constScanLine(y)[x] - img[1].constScanLine(y)[x]) > 160;
         EXPECT_LE(differ, 10);
         // Marks on the straight curve: where any of the rows about it turns dark.
         const int mid = int(std::lround(img[0].height() / 2.0));
         const auto dark = [&](int x) {
-            return std::ranges::any_of(std::views::iota(mid - 3, mid + 4), [&](int y) { return img[0].constScanLine(y)[x] < 230; });
+            return std::ranges::any_of(std::views::iota(mid - 3, mid + 4),
+                                       [&](int y) { return img[0].constScanLine(y)[x] < 230; });
         };
         for (int x = 1; x < img[0].width(); ++x) runs += dark(x) && !dark(x - 1);
         EXPECT_TRUE(runs >= row.min_runs && runs <= row.max_runs) << runs;

@@ -19,8 +19,8 @@ public:
         double a = 0, b = 0, c = 0, d = 0;  // coordinates, as given
         std::string text;                   // Print only
         State state;
-        RgbImage image{};                   // Image only
-        std::vector<UserPoint> points{};    // FillPolygon only, with its colour
+        RgbImage image{};                 // Image only
+        std::vector<UserPoint> points{};  // FillPolygon only, with its colour
         Color color = 0;
     };
 

@@ -8,8 +8,8 @@
 // bit. A clipped end is put exactly on the edge, its other coordinate
 // interpolated from the nearer original end, so even ends at ±1e300 give the
 // right crossing for axis-parallel segments and a close one otherwise.
-inline bool clip_segment(double& x0, double& y0, double& x1, double& y1, double lo_x, double lo_y,
-                         double hi_x, double hi_y) {
+inline bool clip_segment(double& x0, double& y0, double& x1, double& y1, double lo_x, double lo_y, double hi_x,
+                         double hi_y) {
     const double ax = x0, ay = y0, bx = x1, by = y1;
     if (!std::isfinite(bx - ax) || !std::isfinite(by - ay)) return false;
     auto code = [&](double x, double y) {

@@ -24,8 +24,8 @@ struct UserRect {
     // Takes the new rectangle unless an axis is empty (x1 = x2 or y1 = y2) or
     // a value is not finite; then the previous one stays.
     void set(double nx1, double ny1, double nx2, double ny2) {
-        if (!std::isfinite(nx1) || !std::isfinite(ny1) || !std::isfinite(nx2) || !std::isfinite(ny2) ||
-            nx1 == nx2 || ny1 == ny2)
+        if (!std::isfinite(nx1) || !std::isfinite(ny1) || !std::isfinite(nx2) || !std::isfinite(ny2) || nx1 == nx2 ||
+            ny1 == ny2)
             return;
         x1 = nx1, y1 = ny1, x2 = nx2, y2 = ny2;
     }

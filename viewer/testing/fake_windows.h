@@ -12,7 +12,9 @@
 
 // The last item, or an empty one so that a test fails rather than crashes.
 template <typename T>
-T last(const std::vector<T>& items) { return items.empty() ? T{} : items.back(); }
+T last(const std::vector<T>& items) {
+    return items.empty() ? T{} : items.back();
+}
 
 struct FakeProfileWindow : ProfileWindow {
     RecordingSurface plot{rgb(192, 255, 255), 0};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
 #include <gtest/gtest.h>
+#include <QtGlobal>
 #include <memory>
 
 // One Qt application (QGuiApplication or QApplication) for every test of a

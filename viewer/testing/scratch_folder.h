@@ -3,12 +3,12 @@
 // A fresh folder in the system's temporary folder, removed with everything in
 // it when the object goes: the viewer's one temporary-folder helper.
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 class ScratchFolder {
 public:
@@ -16,7 +16,10 @@ public:
         std::string pattern = (std::filesystem::temp_directory_path() / "quenvar9-test-XXXXXX").string();
         if (::mkdtemp(pattern.data())) root_ = pattern;
     }
-    ~ScratchFolder() { std::error_code ec; std::filesystem::remove_all(root_, ec); }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(root_, ec);
+    }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 

@@ -29,9 +29,15 @@ bool export_data(Viewer& v, DataFormat format, ExportRequest request) {
     std::string why;
     bool ok = false;
     switch (format) {
-    case DataFormat::csv: ok = write_csv(v.d, path, why, request.rules); break;
-    case DataFormat::netcdf: ok = write_netcdf(v.d, request.info, path, why, request.rules); break;
-    case DataFormat::odv: ok = write_odv(v.d, request.info, path, why, request.rules); break;
+        case DataFormat::csv:
+            ok = write_csv(v.d, path, why, request.rules);
+            break;
+        case DataFormat::netcdf:
+            ok = write_netcdf(v.d, request.info, path, why, request.rules);
+            break;
+        case DataFormat::odv:
+            ok = write_odv(v.d, request.info, path, why, request.rules);
+            break;
     }
     v.quenvar.status(ok ? "Wrote " + shown_name(path) : "Could not write " + shown_name(path) + ": " + why);
     return ok;

@@ -20,8 +20,12 @@ TEST(DataExport, TheSampleCruiseInEveryFormat) {
     std::filesystem::copy(QUENVAR_SAMPLES_DIR "/sb911", dir.path(""));
     FakeViewer f;
     ASSERT_FALSE(load_file(f.viewer, dir.path("EN617.hdr")).stopped);
-    const struct { DataFormat format; std::string output, file, shown; } rows[] = {
-        {DataFormat::csv, "", "casts.csv", "casts.csv"}, {DataFormat::netcdf, "", "casts.nc", "casts.nc"},
+    const struct {
+        DataFormat format;
+        std::string output, file, shown;
+    } rows[] = {
+        {DataFormat::csv, "", "casts.csv", "casts.csv"},
+        {DataFormat::netcdf, "", "casts.nc", "casts.nc"},
         {DataFormat::odv, "", "casts_odv.txt", "casts_odv.txt"},
         {DataFormat::csv, dir.path("a\x1b]0;x\a.csv"), "a\x1b]0;x\a.csv", "a\\x1B]0;x\\x07.csv"},
     };
@@ -32,7 +36,8 @@ TEST(DataExport, TheSampleCruiseInEveryFormat) {
         EXPECT_EQ(last(f.quenvar.statuses), "Wrote " + dir.path(row.shown));
         EXPECT_TRUE(std::filesystem::is_regular_file(dir.path(row.file)));
     }
-    ASSERT_EQ(std::system(("ncdump -hs " + dir.path("casts.nc") + " | grep -v _NCProperties >" + dir.path("h")).c_str()), 0);
+    ASSERT_EQ(
+        std::system(("ncdump -hs " + dir.path("casts.nc") + " | grep -v _NCProperties >" + dir.path("h")).c_str()), 0);
     EXPECT_EQ(ScratchFolder::read(dir.path("h")), ScratchFolder::read(QUENVAR_SAMPLES_DIR "/sb911/EN617.nc.cdl"));
     EXPECT_FALSE(export_data(f.viewer, DataFormat::csv, {f.d.castfile[1]}));
     EXPECT_EQ(last(f.quenvar.statuses), "Could not write " + f.d.castfile[1] + ": is an input of the load");

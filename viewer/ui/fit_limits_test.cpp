@@ -26,7 +26,11 @@ void fill(CruiseData& d, int c, int var, const std::vector<double>& values) {
 // (depth 0..500, temperature -2..30, salinity 28..37, transmission 3..5).
 TEST(FittedLimits, RoundAndInsideTheScrollRange) {
     struct Row {
-        const char* name; int var; std::vector<std::vector<double>> casts; Limits want; int first = 1, last = 3;
+        const char* name;
+        int var;
+        std::vector<std::vector<double>> casts;
+        Limits want;
+        int first = 1, last = 3;
     };
     const Row rows[] = {
         {"over every cast", kTemp, {{14.58, 14.9}, {15.03}}, std::pair(14.5, 15.1)},

@@ -29,7 +29,8 @@ TEST(FixedFrame, InFrameCruiseDrawsPicksAndPrintsAsBefore) {
     CruiseData& d = f.d;
     int n = 0;
     for (int i = 1; i <= d.ncast; ++i)
-        if (d.lat[i] >= 40) ++n, d.lat[n] = double(d.lat[i]), d.lon[n] = double(d.lon[i]), d.castfile[n] = d.castfile[i];
+        if (d.lat[i] >= 40)
+            ++n, d.lat[n] = double(d.lat[i]), d.lon[n] = double(d.lon[i]), d.castfile[n] = d.castfile[i];
     d.ncast = n;
     ASSERT_GT(n, 20);
     ASSERT_FALSE(map_frame(d).fitted);

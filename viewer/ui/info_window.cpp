@@ -17,8 +17,8 @@ void showinfo(Viewer& v) {
         unknown ? "" : format_number(d.latdeg[c], " ##") + " " + format_number(d.latmin[c], "##.#") + " N";
     const std::string lon =
         unknown ? "" : format_number(d.londeg[c], "###") + " " + format_number(d.lonmin[c], "##.#") + " W";
-    const std::string date = format_number(d.year[c], "##") + "\\" + format_number(d.month[c], "##") + "\\" +
-                             format_number(d.day[c], "##");
+    const std::string date =
+        format_number(d.year[c], "##") + "\\" + format_number(d.month[c], "##") + "\\" + format_number(d.day[c], "##");
 
     v.info.Text(InfoField::labsta, d.castno[c]);
     v.info.Text(InfoField::lablat, lat);

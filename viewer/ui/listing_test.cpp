@@ -15,7 +15,13 @@ using Op = RecordingSurface::Op;
 // blanked by a solid box, then printed at y = row + 1; scans outside stay blank.
 TEST(Listcast, RowsBlankedThenPrintedInTheFormOfTheLayout) {
     const std::string base = "    12.  05.50   33.100";
-    struct Row { const char* name; int cast, npts, p; double ncol, temp; std::vector<double> ys; std::string first; };
+    struct Row {
+        const char* name;
+        int cast, npts, p;
+        double ncol, temp;
+        std::vector<double> ys;
+        std::string first;
+    };
     const Row rows[] = {
         {"six scans of six values", 7, 20, 1, 5, 5.5, {2, 3, 4, 5, 6, 7}, base + "    0.50    25.123    4.25"},
         {"scrolled to the last scan", 7, 10, 10, 5, 5.5, {2}, "   102.  05.50   33.100    0.50    25.123    4.25"},
@@ -39,7 +45,8 @@ TEST(Listcast, RowsBlankedThenPrintedInTheFormOfTheLayout) {
         const auto boxes = f.lister.list.of(Op::LineBox);
         ASSERT_EQ(boxes.size(), 6u);
         for (const auto& c : boxes)
-            EXPECT_TRUE(c.state.fore == c.state.back && c.state.fill == c.state.back && c.state.fill_style == kFillSolid);
+            EXPECT_TRUE(c.state.fore == c.state.back && c.state.fill == c.state.back &&
+                        c.state.fill_style == kFillSolid);
         std::vector<double> ys;
         for (const auto& c : f.lister.list.of(Op::Print)) {
             ys.push_back(c.b);

@@ -17,14 +17,32 @@ namespace {
 using Op = RecordingSurface::Op;
 using Strings = std::vector<std::string>;
 
-std::string read_all(const std::string& p) { std::ifstream in(p, std::ios::binary); return {std::istreambuf_iterator<char>(in), {}}; }
+std::string read_all(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 // An SB911 record for cast `no` at 41 12.0' N, 70 53.1' W.
 std::string sb911_record(const std::string& no) {
-    return std::string("E617" "41" "120" "070" "531" "   " "18" "07" "20" "174" "   ") + no + "  20\r\n";
+    return std::string("E617"
+                       "41"
+                       "120"
+                       "070"
+                       "531"
+                       "   "
+                       "18"
+                       "07"
+                       "20"
+                       "174"
+                       "   ") +
+           no + "  20\r\n";
 }
 
-std::string scans(int n) { std::string out; while (n--) out += " 1 18.5 32.1 0.9 4.0 250\r\n"; return out; }
+std::string scans(int n) {
+    std::string out;
+    while (n--) out += " 1 18.5 32.1 0.9 4.0 250\r\n";
+    return out;
+}
 
 // The Bongo-SB header record of tow `no`.
 std::string bongo_record(const std::string& no) { return no + " B01  7 21 13 30 4052.5 7053.1    60\r\n"; }
@@ -79,7 +97,12 @@ TEST_F(LoadFlow, StoppedLoadKeepsItsCastsThenNamesEachFileInOneMessage) {
 TEST_F(LoadFlow, CommandLineFilesGoToTheReaderTheirNameCalls) {
     folder.write("c/SBE007.asc", " 1 20 31 1\n");
     // title: of the message box, none when the load went well
-    struct Row { const char* name; std::string file, title; double ncast; std::string report_folder; };
+    struct Row {
+        const char* name;
+        std::string file, title;
+        double ncast;
+        std::string report_folder;
+    };
     const Row rows[] = {
         {"missing cruise header", folder.path("missing.hdr"), "SB911 data", 0, ""},
         {"the SB911 sample", QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr", "", 35, QUENVAR_SAMPLES_DIR "/sb911/"},
@@ -131,14 +154,16 @@ TEST_F(LoadFlow, BongoLoadWritesTheDiagnosticFileAndEndsOnCastFiftyOne) {
 // of .cnv files is one load; past 200 files the message says what was left out.
 TEST_F(LoadFlow, CnvCastsLoadAsOneCruise) {
     const std::string cast = "# name 0 = depSM: d\n# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 1 10 35\n";
-    const std::vector<std::string> files = {folder.write("b/Station_2.cnv", cast), folder.write("a/Station_10.cnv", cast),
+    const std::vector<std::string> files = {folder.write("b/Station_2.cnv", cast),
+                                            folder.write("a/Station_10.cnv", cast),
                                             folder.write("c/Station_1.cnv", cast)};
     EXPECT_FALSE(readcnv(v, files).stopped);
     EXPECT_EQ(std::tuple(fake.d.ncast.value(), fake.d.curcast.value(), fake.d.ncol.value(), v.report_folder),
               std::tuple(3.0, 1.0, 4.0, folder.path("c/")));
 
     const auto loads = load_files(v, {files[0], folder.write("A.CNV", cast), sb911_cruise({"001", "002"}), files[1]});
-    EXPECT_EQ(std::tuple(loads.size(), loads.at(0).ncast, loads.at(1).ncast, loads.at(2).ncast), std::tuple(3u, 2, 2, 1));
+    EXPECT_EQ(std::tuple(loads.size(), loads.at(0).ncast, loads.at(1).ncast, loads.at(2).ncast),
+              std::tuple(3u, 2, 2, 1));
     EXPECT_TRUE(fake.alerts.shown.empty());
 
     std::vector<std::string> many;
@@ -150,9 +175,10 @@ TEST_F(LoadFlow, CnvCastsLoadAsOneCruise) {
     EXPECT_LE(fake.filemsg.texts.size(), 1 + std::size_t(took.count() * 10));
     EXPECT_EQ(fake.filemsg.texts.at(0), "Reading 1 of 202: " + many[0]);
     EXPECT_EQ(std::tuple(fake.d.ncast.value(), fake.alerts.shown.size(), last(fake.alerts.shown).second),
-              std::tuple(200.0, 1u, many[200] + ": was not loaded, nor were the files after it in name order "
-                                                "(2 files in all): a load holds at most 200 casts\n"
-                                                "The load stopped early; casts 1 to 200 are loaded."));
+              std::tuple(200.0, 1u,
+                         many[200] + ": was not loaded, nor were the files after it in name order "
+                                     "(2 files in all): a load holds at most 200 casts\n"
+                                     "The load stopped early; casts 1 to 200 are loaded."));
 }
 
 }  // namespace

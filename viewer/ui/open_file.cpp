@@ -25,7 +25,7 @@ void cnv_Click(Viewer& v, OpenFileDialog& cmdgetdata) {
     cmdgetdata.MultiSelect(true);
     cmdgetdata.ShowOpen();
     if (cmdgetdata.FileName().empty()) return;  // cancelled
-    (void)readcnv(v, cmdgetdata.FileNames());  // the load tells the user of its problems
+    (void)readcnv(v, cmdgetdata.FileNames());   // the load tells the user of its problems
 }
 
 }  // namespace quenvar

@@ -19,8 +19,8 @@ std::string file_safe(const std::string& text) {
     std::string out;
     for (char c : text) {
         if (c == ' ' || c == '\t') continue;
-        const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                           c == '-' || c == '_' || c == '.';
+        const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
+                           c == '_' || c == '.';
         out += plain ? c : '_';
     }
     return out;
@@ -63,18 +63,28 @@ std::optional<Report> report_named(std::string_view name) {
 std::string report_path(const Viewer& v, Report kind) {
     std::string name;
     switch (kind) {
-    case Report::stations: name = "stations.pdf"; break;
-    case Report::track: name = "track.pdf"; break;
-    case Report::casts: name = "casts.pdf"; break;
-    case Report::ts: name = "ts.pdf"; break;
-    case Report::section: name = "section.pdf"; break;
-    case Report::cast: {
-        const int k = std::clamp(int(v.d.curcast), 0, kMaxCast);
-        std::string number = file_safe(v.d.castno[k]);
-        if (number.empty()) number = std::to_string(k);
-        name = "cast-" + number + ".pdf";
-        break;
-    }
+        case Report::stations:
+            name = "stations.pdf";
+            break;
+        case Report::track:
+            name = "track.pdf";
+            break;
+        case Report::casts:
+            name = "casts.pdf";
+            break;
+        case Report::ts:
+            name = "ts.pdf";
+            break;
+        case Report::section:
+            name = "section.pdf";
+            break;
+        case Report::cast: {
+            const int k = std::clamp(int(v.d.curcast), 0, kMaxCast);
+            std::string number = file_safe(v.d.castno[k]);
+            if (number.empty()) number = std::to_string(k);
+            name = "cast-" + number + ".pdf";
+            break;
+        }
     }
     if (v.report_folder.empty()) return name;
     return (std::filesystem::path(v.report_folder) / name).string();
@@ -83,16 +93,21 @@ std::string report_path(const Viewer& v, Report kind) {
 bool print_report(Viewer& v, Report kind, const std::string& output) {
     const std::string path = output.empty() ? report_path(v, kind) : output;
     switch (kind) {
-    case Report::stations: return staprint(v, false, path);
-    case Report::track: return staprint(v, true, path);
-    case Report::cast: return print_casts(v, 0, path);
-    case Report::casts: return print_casts(v, 1, path);
-    case Report::ts: return print_ts(v, path);
-    case Report::section: return print_section(v, path);
+        case Report::stations:
+            return staprint(v, false, path);
+        case Report::track:
+            return staprint(v, true, path);
+        case Report::cast:
+            return print_casts(v, 0, path);
+        case Report::casts:
+            return print_casts(v, 1, path);
+        case Report::ts:
+            return print_ts(v, path);
+        case Report::section:
+            return print_section(v, path);
     }
     return false;
 }
-
 
 void staprint(Viewer& v, bool withtrack) {
     (void)staprint(v, withtrack, report_path(v, withtrack ? Report::track : Report::stations));

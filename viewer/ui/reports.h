@@ -6,8 +6,8 @@
 
 #include "ui/viewer.h"
 
-// The printed reports, run as print jobs from the menu or the command line. Each print job writes one PDF, replacing a file of the
-// same name, in v.report_folder (the working directory while it is empty).
+// The printed reports, run as print jobs from the menu or the command line. Each print job writes one PDF, replacing a
+// file of the same name, in v.report_folder (the working directory while it is empty).
 enum class Report {
     stations,  // station plot: stations.pdf
     track,     // station plot with the ship's track: track.pdf

@@ -47,7 +47,8 @@ TEST(Reports, PrintJobs) {
 
     EXPECT_TRUE(staprint(f.viewer, true, "/out/track.pdf"));
     EXPECT_EQ(f.job(), std::tuple("/out/track.pdf", 0u, Op::EndDoc));
-    EXPECT_EQ(std::tuple(last(f.filemsg.texts), f.filemsg.visible), std::tuple("   Printing plot of cast locations", false));
+    EXPECT_EQ(std::tuple(last(f.filemsg.texts), f.filemsg.visible),
+              std::tuple("   Printing plot of cast locations", false));
     EXPECT_EQ(last(f.quenvar.statuses).rfind("Wrote /out/track.pdf (no coastline, /no/such/coast.bln: ", 0), 0u);
 
     Reports none(0, 0);
@@ -58,7 +59,12 @@ TEST(Reports, PrintJobs) {
 
 // A cast number never leads the file out of the report folder.
 TEST(Reports, Paths) {
-    struct Row { const char* folder; Report kind; const char* castno; const char* path; };
+    struct Row {
+        const char* folder;
+        Report kind;
+        const char* castno;
+        const char* path;
+    };
     const Row rows[] = {
         {"", Report::stations, "", "stations.pdf"},   {"/data/c1/", Report::track, "", "/data/c1/track.pdf"},
         {"/d", Report::cast, " 7 ", "/d/cast-7.pdf"}, {"/d", Report::cast, "../", "/d/cast-.._.pdf"},

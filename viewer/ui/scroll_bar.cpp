@@ -22,9 +22,7 @@ void ScrollBar::Value(int v) {
     if (on_change) on_change();
 }
 
-void ScrollBar::step_towards_top(int amount) {
-    Value(min_ > max_ ? value_ + amount : value_ - amount);
-}
+void ScrollBar::step_towards_top(int amount) { Value(min_ > max_ ? value_ + amount : value_ - amount); }
 
 void ScrollBar::clamp() { Value(value_); }
 

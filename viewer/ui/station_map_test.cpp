@@ -17,7 +17,9 @@ using Op = RecordingSurface::Op;
 constexpr Color kCyan = QBColor(11);
 constexpr Color kWhite = rgb(255, 255, 255);  // the fake map's BackColor
 
-struct Pos { double lon, lat; };  // degrees west, north
+struct Pos {
+    double lon, lat;
+};  // degrees west, north
 
 const ScratchFolder& scratch() {
     static const ScratchFolder folder;
@@ -46,8 +48,9 @@ TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
     EXPECT_FALSE(Stations::Form_Resize(f.viewer).ok());
     const auto& calls = f.Stations.map.calls();
     ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(std::tuple(calls.front().op, calls.back().op, calls.back().a, calls.back().state.fill, f.circles().size()),
-              std::tuple(Op::Cls, Op::Circle, 69.0, kCyan, 3u));
+    EXPECT_EQ(
+        std::tuple(calls.front().op, calls.back().op, calls.back().a, calls.back().state.fill, f.circles().size()),
+        std::tuple(Op::Cls, Op::Circle, 69.0, kCyan, 3u));
     EXPECT_TRUE(f.quenvar.plot.calls().front().op == Op::Cls && f.alerts.shown.empty() && f.quenvar.statuses.empty());
     Cruise none({}, 0);
     none.d.curcast.reset();
@@ -60,7 +63,12 @@ TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
 // below 0.05. A pick resets the old marker, then fills the new; any button
 // and modifier picks; a miss changes nothing.
 TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
-    struct Row { const char* name; int button, shift, current; double x, y; int picked; };  // picked 0: none
+    struct Row {
+        const char* name;
+        int button, shift, current;
+        double x, y;
+        int picked;
+    };  // picked 0: none
     const Row rows[] = {
         {"0.049 west and south", 1, 0, 1, 70.5 + 0.049, 41.25 - 0.049, 2},
         {"0.049 east and north, right button with shift", 2, 1, 1, 70.5 - 0.049, 41.25 + 0.049, 2},

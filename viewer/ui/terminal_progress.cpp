@@ -1,10 +1,10 @@
 #include "ui/terminal_progress.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string_view>
-#include <unistd.h>
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fcntl.h>
 #include <pty.h>
-#include <string>
 #include <unistd.h>
+#include <algorithm>
+#include <string>
 
 namespace {
 

@@ -38,8 +38,8 @@ QuenvarApp::QuenvarApp(ViewerPaths paths) : alerts_(&main_), cmdgetdata_(&main_)
     section_ = new PlotPanel(&main_, "section", "Section", QRect(15, 7560, 9495, 3780));
     sectionbox_ = new SectionBox(&main_);
     lister_->view()->fit_surface();
-    viewer_.reset(new Viewer{d_, main_, *stations_, *lister_, *info_, main_, *limitbox_, printer_, alerts_,
-                             std::move(paths), {}});
+    viewer_.reset(new Viewer{
+        d_, main_, *stations_, *lister_, *info_, main_, *limitbox_, printer_, alerts_, std::move(paths), {}});
     viewer_->ts = ts_;
     viewer_->section = section_;
     viewer_->sectionbox = sectionbox_;
@@ -76,20 +76,18 @@ void QuenvarApp::wire() {
     ts_->connect_events(handler([&v] { TS::Form_Resize(v); }), handler([&v](int button, int shift, double x, double y) {
                             TS::Form_MouseDown(v, button, shift, x, y);
                         }));
-    section_->connect_events(handler([&v] { Section::Form_Resize(v); }),
-                             handler([&v](int button, int shift, double x, double y) {
-                                 Section::Form_MouseDown(v, button, shift, x, y);
-                             }));
+    section_->connect_events(
+        handler([&v] { Section::Form_Resize(v); }),
+        handler([&v](int button, int shift, double x, double y) { Section::Form_MouseDown(v, button, shift, x, y); }));
     sectionbox_->connect_events(handler([&v] { sectionbox::ok_Click(v); }));
     main_.on_action("Quit", [this] { quit(); });
     main_.on_close = [this] { quit(); };
     main_.on_key_down = handler([&v](int code, int shift) { quenvar::Form_KeyDown(v, code, shift); });
     main_.view()->on_resize = handler([&v] { quenvar::Form_Resize(v); });
     // A coastline that cannot be drawn was told at the load; a resize meets the same fault.
-    stations_->connect_events(handler([&v] { (void)Stations::Form_Resize(v); }),
-                              handler([&v](int button, int shift, double x, double y) {
-                                  Stations::Form_MouseDown(v, button, shift, x, y);
-                              }));
+    stations_->connect_events(
+        handler([&v] { (void)Stations::Form_Resize(v); }),
+        handler([&v](int button, int shift, double x, double y) { Stations::Form_MouseDown(v, button, shift, x, y); }));
     lister_->connect_events(handler([&v] { lister::VScroll1_Change(v); }));
     // A resized listing has a blank image: the heading, then the rows from
     // where the scroll box stands.
@@ -136,7 +134,7 @@ void QuenvarApp::start(const QStringList& files) {
     setup(*viewer_);  // Form_Load
     info_->show();
     lister_->show();
-    main_.show();     // its first resize draws the frame and cast 0
+    main_.show();  // its first resize draws the frame and cast 0
     main_.activateWindow();
     std::vector<std::string> paths;
     for (const QString& f : files) paths.push_back(QFileInfo(f).absoluteFilePath().toStdString());

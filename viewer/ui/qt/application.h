@@ -5,11 +5,11 @@
 #include <string>
 
 #include "store/cruise_data.h"
-#include "ui/qt/pdf_printer.h"
 #include "ui/qt/info_panel.h"
 #include "ui/qt/limit_box.h"
 #include "ui/qt/lister_panel.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/pdf_printer.h"
 #include "ui/qt/plot_panel.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/section_box.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <unistd.h>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 #include <utility>
 
 #include "surface/image_surface.h"

@@ -12,8 +12,7 @@
 // The viewer's printer: every job writes one PDF file (see PdfSurface).
 class PdfPrinter : public Printer {
 public:
-    explicit PdfPrinter(QPageSize page = PdfSurface::default_page_size(),
-                        QFont font = PdfSurface::default_font())
+    explicit PdfPrinter(QPageSize page = PdfSurface::default_page_size(), QFont font = PdfSurface::default_font())
         : page_(std::move(page)), font_(std::move(font)) {}
 
     // A fresh surface for `path`; the previous job's surface is dropped, and

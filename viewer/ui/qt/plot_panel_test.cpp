@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,7 +9,6 @@
 #include <regex>
 #include <set>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "plot/section_plot.h"
 #include "plot/ts_diagram.h"
@@ -21,7 +21,9 @@ namespace {
 
 const std::string kCruise = std::filesystem::absolute(QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr").string();
 
-void settle() { for (int i = 0; i < 5; ++i) QApplication::processEvents(); }
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
 
 void press(SurfaceWidget* view, QPointF at) {
     QMouseEvent e(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
@@ -92,7 +94,12 @@ std::string slurp(const std::string& path) {
 // labels (with --fit) lie inside the sample cruise's sigma-t, 21.97 to 27.75.
 TEST(PlotReports, CommandLine) {
     ScratchFolder dir;
-    const struct { const char* name; std::string args; int status; std::string said; } rows[] = {
+    const struct {
+        const char* name;
+        std::string args;
+        int status;
+        std::string said;
+    } rows[] = {
         {"--fit alone", "--fit " + kCruise, 2, "--fit goes with --report"},
         {"casts out of order", "--report section --casts 9-3 " + kCruise, 2, "--casts needs FIRST-LAST"},
         {"casts the cruise has not", "--report section --casts 30-36 " + kCruise, 1, "the cruise has 35 casts"},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,8 +15,6 @@
 #include <fstream>
 #include <map>
 #include <regex>
-#include <sys/stat.h>
-#include <sys/wait.h>
 
 #include "plot/map_frame.h"
 #include "testing/qt_app_environment.h"
@@ -29,9 +29,12 @@ const auto* const kWidgetEnvironment = ::testing::AddGlobalTestEnvironment(new Q
 const std::string kSb911 = std::filesystem::absolute(QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr").string();
 
 ViewerPaths test_paths() {
-    return {QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln", ::testing::TempDir() + "quenvar-test.dat"};
+    return {QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln",
+            ::testing::TempDir() + "quenvar-test.dat"};
 }
-void settle() { for (int i = 0; i < 5; ++i) QApplication::processEvents(); }
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
 
 void key(QWidget* to, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QKeyEvent e(QEvent::KeyPress, k, mods);
@@ -83,7 +86,13 @@ TEST(QtWindows, StartUpAndLimitBars) {
     const QImage& plot = app.main_window().view()->surface().image();
     EXPECT_NE(plot.pixelColor(plot.width() / 2, plot.height() / 2), QColor(192, 255, 255));
     LimitBox& box = app.limitbox();
-    const struct { const char* name; const char* menu; bool max_bar; Qt::Key key; int value; } rows[] = {
+    const struct {
+        const char* name;
+        const char* menu;
+        bool max_bar;
+        Qt::Key key;
+        int value;
+    } rows[] = {
         {"depth, min up", "depth", false, Qt::Key_Up, 5},
         {"depth, max down", "depth", true, Qt::Key_Down, 95},
         {"then temperature, min down", "temp", false, Qt::Key_Down, 1},
@@ -115,8 +124,10 @@ TEST(QtWindows, QuitEndsTheProgramEveryTime) {
         QuenvarApp& app = *apps.emplace_back(std::make_unique<QuenvarApp>(test_paths()));
         app.start({QString::fromStdString(kSb911)});
         settle();
-        if (i % 2) QTimer::singleShot(0, &app.main_window(), &QWidget::close);
-        else QTimer::singleShot(0, app.main_window().action("Quit"), &QAction::trigger);
+        if (i % 2)
+            QTimer::singleShot(0, &app.main_window(), &QWidget::close);
+        else
+            QTimer::singleShot(0, app.main_window().action("Quit"), &QAction::trigger);
         QObject stuck;
         QTimer::singleShot(2000, &stuck, [] { QCoreApplication::exit(1); });
         EXPECT_EQ(QApplication::exec(), 0) << i;
@@ -171,7 +182,8 @@ TEST_F(SampleViewer, LoadMessageAndReportResultInView) {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             unpainted.clear();
             for (int i = 0; i < 3; ++i)
-                if (!(QRegion(views[i]->rect()) - logs[i].painted).isEmpty()) unpainted << views[i]->window()->objectName();
+                if (!(QRegion(views[i]->rect()) - logs[i].painted).isEmpty())
+                    unpainted << views[i]->window()->objectName();
             box->accept();
         }
     });
@@ -196,15 +208,20 @@ TEST_F(SampleViewer, LoadMessageAndReportResultInView) {
 // success; no message carries a terminal control character.
 TEST(CommandLine, OptionsOutputsAndExitStatus) {
     ScratchFolder dir;
-    const std::string cnv = dir.write("-cast7.cnv",
-        "* NMEA Latitude = 41 12.00 N\n* NMEA Longitude = 070 30.00 W\n# name 0 = prDM: p\n"
-        "# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 0.2 20 31\n 2.1 19 32\n 1 0 0\n");
+    const std::string cnv =
+        dir.write("-cast7.cnv", "* NMEA Latitude = 41 12.00 N\n* NMEA Longitude = 070 30.00 W\n# name 0 = prDM: p\n"
+                                "# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 0.2 20 31\n 2.1 19 32\n 1 0 0\n");
     const std::string cast1 = kSb911.substr(0, kSb911.size() - 4) + "d002.PRE";
     std::filesystem::create_symlink(cast1, dir.path("link.csv"));
     ::mkfifo(dir.path("fifo.pdf").c_str(), 0600);
     const std::string kept = dir.write("kept.csv", "an earlier export\n");
     const std::string escape = dir.path("a\x1b]0;PWNED\a\x1b[2Jb.cnv");
-    const struct { const char* name; std::string args; int status; std::string output; } rows[] = {
+    const struct {
+        const char* name;
+        std::string args;
+        int status;
+        std::string output;
+    } rows[] = {
         {"unknown option", "--bogus", 2, "quenvar9: unknown option '--bogus'\n\nUsage:"},
         {"empty output", "--report casts --output '' " + kSb911, 2, "quenvar9: --output needs a file name"},
         {"missing cruise", "--report stations --output " + dir.path("s.pdf") + " /nonexistent/x.hdr", 1,
@@ -219,7 +236,8 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
          "--export csv --output " + dir.path("none.csv") + " " +
              dir.write("e.cnv", "# name 0 = depSM\n# name 1 = t090C\n# name 2 = sal00\n*END*\n"),
          1, "e.cnv: holds no scans after its *END* line"},
-        {"a .cnv after --", "--export csv --output " + dir.path("out.csv") + " -- " + cnv, 0, "Wrote " + dir.path("out.csv")},
+        {"a .cnv after --", "--export csv --output " + dir.path("out.csv") + " -- " + cnv, 0,
+         "Wrote " + dir.path("out.csv")},
         {"a stopped load keeps an earlier output", "--export csv --output " + kept + " /nonexistent/y.hdr", 1,
          "quenvar9: " + kept + ": the load stopped, so the existing file was kept"},
         {"a file name with terminal escapes", "--export csv --output " + dir.path("e.csv") + " '" + escape + "'", 1,
@@ -231,19 +249,22 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
          "Could not write " + dir.path("none/c.pdf") + ": cannot be written: No such file or directory"},
         {"the cast tables", "--report casts --output " + dir.path("casts.pdf") + " " + kSb911, 0, ""},
         {"a fitted station plot", "--report stations --output " + dir.path("fitted.pdf") + " " + kSb911, 0, ""},
-        {"a station plot in the fixed frame", "--report stations --output " + dir.path("fixed.pdf") + " -- " + cnv, 0, ""},
+        {"a station plot in the fixed frame", "--report stations --output " + dir.path("fixed.pdf") + " -- " + cnv, 0,
+         ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const int status = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " QUENVAR9_BIN " " +
-                                        row.args + " >" + dir.path("said") + " 2>&1").c_str());
+                                        row.args + " >" + dir.path("said") + " 2>&1")
+                                           .c_str());
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status);
         EXPECT_NE(slurp(dir.path("said")).find(row.output), std::string::npos) << slurp(dir.path("said"));
         EXPECT_EQ(slurp(dir.path("said")).find_first_of("\x07\x1b"), std::string::npos);
     }
     EXPECT_TRUE(std::filesystem::is_fifo(dir.path("fifo.pdf")));
     EXPECT_EQ(slurp(kept), "an earlier export\n");
-    EXPECT_TRUE(std::filesystem::is_regular_file(dir.path("s.pdf"))) << "what a stopped load read, with nothing to keep";
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.path("s.pdf")))
+        << "what a stopped load read, with nothing to keep";
     EXPECT_EQ(slurp(kSb911).substr(0, 4), "E617");
     // 0.2 and 2.1 dbar at 41.2 N lie in the 0 m and 2 m bins; the upcast is left out.
     EXPECT_EQ(slurp(dir.path("out.csv")),
@@ -252,10 +273,11 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
               "1,007,,41.2,-70.5,,,,,2,19,32,,22.75485466156855,\n");
     // Cast 1's first sample and its sample nearest 5 m, blanks folded (pdftotext guesses the spacing).
     ASSERT_EQ(std::system(("pdftotext -layout " + dir.path("casts.pdf") + " " + dir.path("casts.txt")).c_str()), 0);
-    const std::string s = std::regex_replace(std::regex_replace(slurp(dir.path("casts.txt")), std::regex(" *\n *"), "\n"),
-                                             std::regex(" +"), " ");
-    for (const char* want : {"\nDepth Temp Salt Flur Sigma-t\n2.00 20.73 31.59 0.37 22.00\n5.00 18.55 31.62 0.82 22.58\n",
-                             "RU320", "[** Note: this is uncorrected data **]"})
+    const std::string s = std::regex_replace(
+        std::regex_replace(slurp(dir.path("casts.txt")), std::regex(" *\n *"), "\n"), std::regex(" +"), " ");
+    for (const char* want :
+         {"\nDepth Temp Salt Flur Sigma-t\n2.00 20.73 31.59 0.37 22.00\n5.00 18.55 31.62 0.82 22.58\n", "RU320",
+          "[** Note: this is uncorrected data **]"})
         EXPECT_NE(s.find(want), std::string::npos) << want << "\n" << s.substr(0, 1500);
     // The sample reaches south of the fixed frame, so its plot is fitted: every
     // label is on the page, and the title stands where the fixed frame puts it.

@@ -12,13 +12,13 @@
 #include "format/utf8_text.h"
 #include "ui/data_export.h"
 #include "ui/fit_limits.h"
-#include "ui/reports.h"
 #include "ui/load_cruise.h"
 #include "ui/open_file.h"
-#include "ui/qt/pdf_printer.h"
 #include "ui/profile_plot.h"
-#include "ui/qt/headless_windows.h"
 #include "ui/qt/application.h"
+#include "ui/qt/headless_windows.h"
+#include "ui/qt/pdf_printer.h"
+#include "ui/reports.h"
 #include "ui/section_window.h"
 
 std::string report_usage() {
@@ -239,7 +239,8 @@ int run_headless(const CommandLine& command, char* argv0) {
 
     const bool data = command.mode == CommandLine::Mode::export_data;
     const std::string output = !command.output.empty() ? command.output
-                               : data ? export_path(v, command.format) : report_path(v, command.report);
+                               : data                  ? export_path(v, command.format)
+                                                       : report_path(v, command.report);
     if (const std::string why = output_problem(output, rules); !why.empty()) {
         std::cerr << "quenvar9: " << shown_name(output) << ": " << why << "; it was not replaced\n";
         return 1;

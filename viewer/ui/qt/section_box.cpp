@@ -9,12 +9,18 @@ namespace {
 
 const char* variable_name(int var) {
     switch (var) {
-        case kTemp: return "temperature";
-        case kSalt: return "salinity";
-        case kFluor: return "fluorescence";
-        case kSigma: return "sigma-t";
-        case kTrans: return "transmission";
-        default: return "";
+        case kTemp:
+            return "temperature";
+        case kSalt:
+            return "salinity";
+        case kFluor:
+            return "fluorescence";
+        case kSigma:
+            return "sigma-t";
+        case kTrans:
+            return "transmission";
+        default:
+            return "";
     }
 }
 

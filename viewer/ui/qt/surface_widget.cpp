@@ -31,10 +31,17 @@ void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
     if (!on_mouse_down) return;
     int button = 0;
     switch (event->button()) {
-        case Qt::LeftButton: button = 1; break;
-        case Qt::RightButton: button = 2; break;
-        case Qt::MiddleButton: button = 4; break;
-        default: break;
+        case Qt::LeftButton:
+            button = 1;
+            break;
+        case Qt::RightButton:
+            button = 2;
+            break;
+        case Qt::MiddleButton:
+            button = 4;
+            break;
+        default:
+            break;
     }
     const QPointF user = surface_.to_user(event->position());
     on_mouse_down(button, shift_mask(event->modifiers()), user.x(), user.y());
@@ -51,5 +58,6 @@ int shift_mask(Qt::KeyboardModifiers modifiers) {
 SurfaceWidget* window_coloured_view(QWidget* parent) {
     const QColor back = parent->palette().color(QPalette::Base);
     const QColor text = parent->palette().color(QPalette::Text);
-    return new SurfaceWidget(parent, rgb(back.red(), back.green(), back.blue()), rgb(text.red(), text.green(), text.blue()));
+    return new SurfaceWidget(parent, rgb(back.red(), back.green(), back.blue()),
+                             rgb(text.red(), text.green(), text.blue()));
 }
