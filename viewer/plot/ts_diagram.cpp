@@ -52,13 +52,13 @@ Field sigma_field(const Axes& a) {
     return f;
 }
 
-// Round levels over the box; of those, the ones inside the stored sigma-t of
-// the loaded casts when any are.
+// Round levels through the cruise's water: over the stored sigma-t of the
+// loaded casts where it lies in the box, so that a narrow water mass still
+// gets its 4 to 10 isopycnals; over the whole box when no level falls there.
 std::vector<double> levels_of(const CruiseData& d, const Field& f) {
     double lo = INFINITY, hi = -INFINITY;
     for (double z : f.z)
         if (std::isfinite(z)) lo = std::min(lo, z), hi = std::max(hi, z);
-    std::vector<double> levels = round_levels(lo, hi, kSigmaSteps, 10);
     double data_lo = INFINITY, data_hi = -INFINITY;
     for (int c = 1; c <= last_cast(d); ++c) {
         if (d.castfile[c].empty()) continue;
@@ -68,10 +68,8 @@ std::vector<double> levels_of(const CruiseData& d, const Field& f) {
                 data_lo = std::min(data_lo, z.value()), data_hi = std::max(data_hi, z.value());
         }
     }
-    std::vector<double> inside;
-    std::copy_if(levels.begin(), levels.end(), std::back_inserter(inside),
-                 [&](double z) { return z >= data_lo && z <= data_hi; });
-    return inside.empty() ? levels : inside;
+    std::vector<double> levels = round_levels(std::max(lo, data_lo), std::min(hi, data_hi), kSigmaSteps, 10);
+    return levels.empty() ? round_levels(lo, hi, kSigmaSteps, 10) : levels;
 }
 
 void dot(PlotSurface& s, double x, double y, double side) {

@@ -18,10 +18,11 @@
 Box ts_box(const Canvas& c, bool titled);
 
 // The sigma-t levels drawn over the box: multiples of the smallest of 0.1,
-// 0.2, 0.5, 1 and 2 that gives at most 10 lines strictly between the least
-// and greatest sigma-t of the box (on the contour grid), and of those the
-// ones within the stored sigma-t of the loaded casts, when that leaves any:
-// the isopycnals of the cruise's water. Empty when the limits are not a box.
+// 0.2, 0.5, 1 and 2 that gives at most 10 lines strictly inside the stored
+// sigma-t of the loaded casts, as far as it lies in the box (the sigma-t of
+// the box on the contour grid): the isopycnals of the cruise's water. When
+// that gives none (no casts, or no water inside the box), the same over the
+// whole box. Empty when the limits are not a box.
 std::vector<double> ts_isopycnal_levels(const CruiseData& d);
 
 // Draws the whole diagram in canvas units ((0, 0) the top-left corner; the
