@@ -31,8 +31,7 @@ TEST(Basis1d1, BracketCases) {
     }
 }
 
-// halvanesub bisects for the bracket when the surfaces ascend: it must agree
-// with basis1d1 for any order of surfaces and any level.
+// halvanesub bisects for the bracket where the surfaces ascend: it agrees with basis1d1 for any order and level.
 TEST(Halvanesub, AgreesWithTheBasisForAnyOrderOfSurfaces) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::vector<std::vector<float>> orders = {

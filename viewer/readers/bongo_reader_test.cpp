@@ -12,8 +12,7 @@
 
 namespace {
 
-// The header.dat record of the tow whose columns 1-3 are `no`: station B01,
-// 21 July 13 h 30 min, 40 52.5' N, 70 53.1' W, bottom 60 m.
+// The header.dat record of the tow whose columns 1-3 are `no`: B01, 21 July 13:30, 40 52.5' N 70 53.1' W, 60 m.
 std::string record(const std::string& no) { return no + " B01  7 21 13 30 4052.5 7053.1    60 tow\r\n"; }
 
 // A recording at the given depths: temperature 21 - z / 5, salinity 32 + z / 100.
@@ -25,8 +24,7 @@ std::string recording(const std::vector<double>& depths) {
     return out;
 }
 
-// A folder of tows, and a store an SB911 load left in casts 1 to 60: named
-// "old", year 18, fluorescence and transmission 1 in every scan.
+// A folder of tows, and a store an SB911 load left in casts 1 to 60: "old", year 18, fluorescence and transmission 1.
 struct Tows {
     ScratchFolder folder;
     CruiseData d;
@@ -41,10 +39,9 @@ struct Tows {
     BongoResult load(const std::string& header) { return read_bongo(d, folder.write("header.dat", header)); }
 };
 
-// Scans j down to the first deepest one, k, are stored, the last recorded
-// first, with no fluorescence, transmission or year of the earlier load. Of a
-// recording longer than 500 scans only the first 500 count. Cast numbers of one
-// to three digits name the file; casts 1 to 50 and ncol stay as they were.
+// Scans j down to the first deepest one, k, are stored, the last recorded first, with no fluorescence, transmission
+// or year of the earlier load. Of a recording longer than 500 scans only the first 500 count. Cast numbers of one to
+// three digits name the file; casts 1 to 50 and ncol stay as they were.
 TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
     std::vector<double> long_tow;  // 749 scans, deepest at 450
     for (int s = 1; s <= 450; ++s) long_tow.push_back(s);

@@ -20,8 +20,8 @@ CoastResult read(const std::string& path, std::vector<Seg>& segs) {
     return read_coastline(path, [&segs](float x1, float y1, float x2, float y2) { segs.push_back({x1, y1, x2, y2}); });
 }
 
-// The file's own format: a count alone on its line, then "lon,lat" lines with
-// east-positive longitudes. Expected segments are in map units (degrees west).
+// The file's own format: a count alone on its line, then "lon,lat" lines with east-positive longitudes. Expected
+// segments are in map units (degrees west).
 TEST(CoastFile, ReadingRules) {
     const struct {
         const char* name;
@@ -53,8 +53,7 @@ TEST(CoastFile, ReadingRules) {
     }
 }
 
-// A fault stops the reading; what came before it stays drawn, and the message
-// names the file.
+// A fault stops the reading; what came before it stays drawn, and the message names the file.
 TEST(CoastFile, FaultsKeepWhatWasDrawn) {
     ScratchFolder folder;
     const std::string good = "2\n-70,41\n-69,41\n";  // lines 1-3, one segment

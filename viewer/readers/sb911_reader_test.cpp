@@ -47,10 +47,9 @@ struct Cruise {
     LoadResult load(const std::string& header) { return read_sb911(d, folder.write("CRUISE.hdr", header)); }
 };
 
-// A full store of 200 casts. Cast 1 holds 500 scans, whose first line fixes
-// the layout; cast 2 holds the numbers 1 to 30, five to a line, between
-// blanks, tabs and commas, and is read as cast 1 says; the rest are empty.
-// Files from DOS, Windows, old Macs and Unix machines load alike.
+// A full store of 200 casts. Cast 1 holds 500 scans, whose first line fixes the layout; cast 2 holds the numbers 1
+// to 30, five to a line, between blanks, tabs and commas, and is read as cast 1 says; the rest are empty. Files from
+// DOS, Windows, old Macs and Unix machines load alike.
 TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
     // Cast 1's scan; before each line, after each but the last, after it; then cast 2's ncol, npts and scan 2.
     const struct {
@@ -105,9 +104,8 @@ TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
     }
 }
 
-// A failure stops the load: the casts read whole stay, the failed cast and
-// those after it keep what the earlier load left, and ncol changes only with a
-// valid layout. A message quotes at most 64 characters of a bad item.
+// A failure stops the load: the casts read whole stay, the failed cast and those after it keep what the earlier load
+// left, and ncol changes only with a valid layout. A message quotes at most 64 characters of a bad item.
 TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
     const std::string fifo = "<fifo>";
     const auto header = [](int records) {

@@ -6,8 +6,7 @@
 
 namespace {
 
-// Check values: the sigma-t check table of Knudsen's formula as the viewer
-// uses it, six decimals.
+// Check values: the sigma-t check table of Knudsen's formula as the viewer uses it, six decimals.
 TEST(Sigmat, MatchesTheCheckTableToSixDecimals) {
     const struct {
         const char* name;

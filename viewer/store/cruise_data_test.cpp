@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// Every per-cast column holds casts 0..200 (the month column included, so a
-// cruise of more than 160 casts keeps its months); nothing is written past a
-// capacity, and the cube's cells do not overlap.
+// Every per-cast column holds casts 0..200 (the month column included, so a cruise of more than 160 casts keeps its
+// months); nothing is written past a capacity, and the cube's cells do not overlap.
 TEST(CruiseData, CapacitiesHoldAndRefuse) {
     CruiseData d;
     d.month[200] = 12;
@@ -23,9 +22,8 @@ TEST(CruiseData, CapacitiesHoldAndRefuse) {
     EXPECT_FALSE(d.castdat(200, 500, 6).is_set());
 }
 
-// What every user of the store relies on after start-up: each axis minimum
-// below its maximum, each scroll bar's top above its bottom, and the load
-// entries still unset.
+// What every user of the store relies on after start-up: each axis minimum below its maximum, each scroll bar's top
+// above its bottom, and the load entries still unset.
 TEST(StartValues, KeepTheStoreInvariants) {
     CruiseData d;
     set_start_values(d);
