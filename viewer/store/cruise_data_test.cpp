@@ -33,8 +33,6 @@ TEST(StartValues, KeepTheStoreInvariants) {
         EXPECT_GT(d.scrlim(v, 1), d.scrlim(v, 2));
     }
     EXPECT_EQ(static_cast<Color>(d.varcol[kDepth]), QBColor(15));
-    EXPECT_FALSE(d.stddep[16].is_set());
-    EXPECT_FALSE(d.ncast.is_set());
-    EXPECT_FALSE(d.curcast.is_set());
-    EXPECT_FALSE(d.ncol.is_set());
+    EXPECT_EQ(std::tuple(d.stddep[16].is_set(), d.ncast.is_set(), d.curcast.is_set(), d.ncol.is_set()),
+              std::tuple(false, false, false, false));
 }
