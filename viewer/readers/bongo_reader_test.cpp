@@ -46,12 +46,8 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
     std::vector<double> long_tow;  // 749 scans, deepest at 450
     for (int s = 1; s <= 450; ++s) long_tow.push_back(s);
     for (int s = 449; s >= 151; --s) long_tow.push_back(s);
-    const struct {
-        const char* name;
-        std::string no, castno;
-        std::vector<double> depths;
-        int k, npts;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; std::string no, castno; std::vector<double> depths; int k, npts; } rows[] = {
         {"down and up", "7  ", "007", {1, 2, 3, 4, 5, 4, 3, 2, 1}, 5, 5},
         {"down only", "42 ", "042", {1, 2, 3, 4}, 4, 1},
         {"two digits from 10", "10 ", "010", {1, 2}, 2, 1},
@@ -59,7 +55,7 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
         {"equal depths at the turn", "100", "100", {1, 2, 3, 3, 2, 1}, 3, 4},
         {"empty", "7  ", "007", {}, 0, 0},
         {"more than 500 scans", "7  ", "007", long_tow, 450, 51},
-    };
+    };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Tows t;
@@ -97,9 +93,8 @@ TEST(ReadBongo, StopsAfter150Tows) {
     for (int i = 0; i < 151; ++i) full += record("7  ");
     const BongoResult r = t.load(full);
     ASSERT_EQ(std::tuple(r.stopped, r.issues.size(), r.tows.size()), std::tuple(true, 1u, std::size_t(150)));
-    EXPECT_EQ(std::tuple(r.issues[0].file, r.issues[0].what),
-              std::tuple(t.folder.path("header.dat"),
-                         "lists more than 150 tows; the first 150 were loaded (casts 51 to 200)"));
+    EXPECT_EQ(r.issues[0].file + ": " + r.issues[0].what,
+              t.folder.path("header.dat") + ": lists more than 150 tows; the first 150 were loaded (casts 51 to 200)");
     EXPECT_EQ(std::tuple(t.d.ncast, t.d.npts[200], t.d.castno[200]), std::tuple(200, 2, "007"));
 }
 
