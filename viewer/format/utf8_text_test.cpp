@@ -7,7 +7,6 @@ namespace {
 TEST(Utf8Text, KeepsWellFormedTextReadsOtherBytesAsLatin1AndDropsControls) {
     // clang-format off
     const struct { const char* name; std::string in, out; } rows[] = {
-        {"plain ASCII", "AZMP-HL2 (Halifax)", "AZMP-HL2 (Halifax)"},
         {"UTF-8 kept", "41\xC2\xB0 11.84' N \xE2\x82\xAC \xF0\x9F\x8C\x8A",
          "41\xC2\xB0 11.84' N \xE2\x82\xAC \xF0\x9F\x8C\x8A"},
         {"Latin-1 degree sign", "41\xB0 11.84'", "41\xC2\xB0 11.84'"},
