@@ -63,7 +63,6 @@ TEST(CnvHeader, LinesGivePositionTimeStationAndBottomDepth) {
         {"bottom depth, with a note", "** Bottom depth: ~ 75 m\n", "-|-|-|-|75"},
         {"water depth, unit in brackets", "** Water Depth (m): 130\n", "-|-|-|-|130"},
         {"echo depth in feet", "** Echo depth: 100 ft\n** ECHODEPTH (ft): 10\n", "-|-|-|-|30.48"},
-        {"sounding", "** Sounding: 88\n", "-|-|-|-|88"},
         {"a time of day or a comma is no depth; the next line is", "** Depth: 10:31\n** Depth: 1,234\n** Depth: 55\n",
          "-|-|-|-|55"},
         {"a cast latitude, a note in brackets", "** Cast Latitude: 41 11.84N (GPS)\n** Cast Longitude: 70.5 W\n",
