@@ -49,7 +49,6 @@ TEST(ReadBongo, KeepsTheRecordingFromItsFirstDeepestScan) {
     // clang-format off
     const struct { const char* name; std::string no, castno; std::vector<double> depths; int k, npts; } rows[] = {
         {"down and up", "7  ", "007", {1, 2, 3, 4, 5, 4, 3, 2, 1}, 5, 5},
-        {"down only", "42 ", "042", {1, 2, 3, 4}, 4, 1},
         {"two digits from 10", "10 ", "010", {1, 2}, 2, 1},
         {"two digits up to 99", "99 ", "099", {1, 2}, 2, 1},
         {"equal depths at the turn", "100", "100", {1, 2, 3, 3, 2, 1}, 3, 4},
