@@ -146,7 +146,7 @@ TEST(Halvane, RunsAndHowTheyEnd) {
         Bay bay;
         EXPECT_EQ(bay.run(row.answers), row.status);
         const std::string out = bay.folder.read("out.txt");
-        if (row.out.starts_with(questions)) EXPECT_EQ(out, row.out);
+        EXPECT_TRUE(!row.out.starts_with(questions) || out == row.out) << out;
         EXPECT_NE(out.find(row.out), std::string::npos) << out;
         EXPECT_EQ(bay.folder.read("err.txt"), row.err);
         EXPECT_EQ(std::filesystem::exists(bay.folder.path("bay.s3r")), !row.s3r.empty());
