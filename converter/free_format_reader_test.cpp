@@ -29,10 +29,8 @@ TEST(FreeFormatReader, RefusesWhatIsNotARegularFileAndQuotesBadValuesSafely) {
     const std::string fifo = folder.path("fifo.nod"), dir = folder.root(), value = "7" + std::string(70, 'x');
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // A row with content reads it from bay.bat; the report ends the message.
-    const struct {
-        const char* name;
-        std::string path, content, report;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; std::string path, content, report; } rows[] = {
         {"missing", "missing.nod", "", "cannot open \"missing.nod\": no such file"},
         {"directory", dir, "", "cannot open \"" + dir + "\": it is a directory, not a regular file"},
         {"FIFO", fifo, "", "cannot open \"" + fifo + "\": it is a FIFO (named pipe), not a regular file"},
@@ -43,17 +41,15 @@ TEST(FreeFormatReader, RefusesWhatIsNotARegularFileAndQuotesBadValuesSafely) {
          "malformed number \"" + value.substr(0, 64) + "\"... where a real was expected"},
         {"longer than 4096", "", "1 " + std::string(5000, '1'),
          "line 1: value \"" + std::string(64, '1') + "\"... is longer than 4096 characters"},
-    };
+    };  // clang-format on
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         const std::string error = testing::error_of<InputError>([&] {
-            FreeFormatReader reader =
-                FreeFormatReader::open(row.content.empty() ? row.path : folder.write("bay.bat", row.content));
+            auto reader = FreeFormatReader::open(row.content.empty() ? row.path : folder.write("bay.bat", row.content));
             int node = 0;
             float depth = 0.0f;
             while (reader.read({Field::of(node), Field::of(depth)})) {}
         });
-        EXPECT_TRUE(error.ends_with(row.report)) << error;
+        EXPECT_TRUE(error.ends_with(row.report)) << row.name << ": " << error;
     }
 }
 

@@ -18,12 +18,8 @@ TEST(Loadlst, CountsAndBadFiles) {
     };
     const std::string surfaces = " The number of level surfaces is to large for current parameters.\n";
     // report: the terminal's output, then "stop" for the end of the run or the InputError's message.
-    const struct {
-        const char* name;
-        std::string content;
-        int nn;
-        std::string report;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; std::string content; int nn; std::string report; } rows[] = {
         {"fifty surfaces fit", levels(50), 1, " 1 x 50 real 3-D sigmat values loaded from s.lst\n"},
         {"no nodes: the levels only", "a\nb\n2\n-10 0\n", 0, " 0 x 2 real 3-D sigmat values loaded from s.lst\n"},
         {"51 surfaces", levels(51), 1, surfaces + "   => Increase nlevels to at least 51\nstop"},
@@ -38,7 +34,7 @@ TEST(Loadlst, CountsAndBadFiles) {
          "\"s.lst\", line 4: end of file while reading the positions of the 3 level surfaces"},
         {"values cut short", "a\nb\n2\n-10 0\n1\n2\n3\n", 2,
          "\"s.lst\", line 7: end of file while reading sigma-t of node 2 on level surface 2"},
-    };
+    };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         std::istringstream no_answers;

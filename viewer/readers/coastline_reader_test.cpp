@@ -20,16 +20,11 @@ CoastResult read(const std::string& path, std::vector<Seg>& segs) {
     return read_coastline(path, [&segs](float x1, float y1, float x2, float y2) { segs.push_back({x1, y1, x2, y2}); });
 }
 
-// The file's own format: a count alone on its line, then "lon,lat" lines with
-// east-positive longitudes. Expected segments are in map units (degrees west).
+// The file's own format: a count alone on its line, then "lon,lat" lines with east-positive longitudes. Expected
+// segments are in map units (degrees west).
 TEST(CoastFile, ReadingRules) {
-    const struct {
-        const char* name;
-        std::string content;
-        std::vector<Seg> lines;
-        long polylines, points;
-    } rows[] = {
-        {"longitude -70.5 lands at x 70.5", "2\n-70.5,41.25\n-70,41.5\n", {{70.5, 41.25, 70, 41.5}}, 1, 2},
+    // clang-format off
+    const struct { const char* name; std::string content; std::vector<Seg> lines; long polylines, points; } rows[] = {
         {"count 1 reads one point, draws nothing", "1\n-70,41\n2\n-69,40\n-68,40\n", {{69, 40, 68, 40}}, 2, 3},
         {"count 0 still consumes one point", "0\n-70,41\n2\n-69,40\n-68,40\n", {{69, 40, 68, 40}}, 2, 3},
         {"blanks, tabs, CRLF", "2\r\n  -70.5 , 41.25\t\r\n-70 ,\t41.5\r\n", {{70.5, 41.25, 70, 41.5}}, 1, 2},
@@ -37,10 +32,8 @@ TEST(CoastFile, ReadingRules) {
         {"items on one line, blank-separated", "2 -70.5 41.25 -70 41.5", {{70.5, 41.25, 70, 41.5}}, 1, 2},
         {"a line of the longest length",
          "2\n-70.5,41.25" + std::string(TextSource::kMaxLine - 11, ' ') + "\n-70,41.5\n",
-         {{70.5, 41.25, 70, 41.5}},
-         1,
-         2},
-    };
+         {{70.5, 41.25, 70, 41.5}}, 1, 2},
+    };  // clang-format on
     ScratchFolder folder;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -53,39 +46,29 @@ TEST(CoastFile, ReadingRules) {
     }
 }
 
-// A fault stops the reading; what came before it stays drawn, and the message
-// names the file.
+// A fault stops the reading; what came before it stays drawn, and the message names the file.
 TEST(CoastFile, FaultsKeepWhatWasDrawn) {
     ScratchFolder folder;
-    const std::string good = "2\n-70,41\n-69,41\n";  // lines 1-3, one segment
-    const std::string split =
-        "2" + std::string((1 << 16) - 2, ' ') + "\r\n-70,41\n-69,41\n";  // CR LF across 64 KiB reads
-    const struct {
-        const char* name;
-        std::string path, content;
-        long segments;
-        std::string problem;
-    } rows[] = {
-        {"non-numeric latitude", "coast.bln", split + "3\n-68,40\n-67,4O\n", 1,
-         "line 6: latitude \"4O\" is not a number"},
-        {"fractional count", "coast.bln", good + "2.5\n-68,40\n-67,40\n", 1,
-         "line 4: count \"2.5\" is not a whole number"},
-        {"not a finite number", "coast.bln", good + "2\nnan,40\n-67,40\n", 1,
-         "line 5: longitude \"nan\" is not a number"},
-        {"empty item between commas", "coast.bln", good + "2\n-68,,40\n", 1,
-         "line 5: an empty item between two commas"},
-        {"ends inside a polyline", "coast.bln", good + "3\n-68,40\n-67,40\n", 2,
-         "the file ends inside a polyline (count 3, 2"},
-        {"binary garbage, quoted short", "coast.bln", good + std::string(200, '\0'), 1,
+    // Every file starts with one segment, the CR LF of its count across the 64 KiB reads (lines 1-3), then the row's
+    // text; a row with a path opens that instead.
+    const std::string start = "2" + std::string((1 << 16) - 2, ' ') + "\r\n-70,41\n-69,41\n";
+    // clang-format off
+    const struct { const char* name; std::string text; long segments; std::string problem, path = ""; } rows[] = {
+        {"non-numeric latitude", "3\n-68,40\n-67,4O\n", 1, "line 6: latitude \"4O\" is not a number"},
+        {"fractional count", "2.5\n-68,40\n-67,40\n", 1, "line 4: count \"2.5\" is not a whole number"},
+        {"not a finite number", "2\nnan,40\n-67,40\n", 1, "line 5: longitude \"nan\" is not a number"},
+        {"empty item between commas", "2\n-68,,40\n", 1, "line 5: an empty item between two commas"},
+        {"ends inside a polyline", "3\n-68,40\n-67,40\n", 2, "the file ends inside a polyline (count 3, 2"},
+        {"binary garbage, quoted short", std::string(200, '\0'), 1,
          "line 4: an item of more than 64 characters is not a number: \"" + std::string(64, '\0') + "\"..."},
-        {"a line over 1 MiB", "coast.bln", good + std::string(TextSource::kMaxLine + 1, '7') + "\n", 1,
+        {"a line over 1 MiB", std::string(TextSource::kMaxLine + 1, '7') + "\n", 1,
          "line 4 is longer than 1048576 characters"},
-        {"missing", "none.bln", "", 0, "cannot be opened: No such file or directory"},
-        {"a folder", "", "", 0, "is not a regular file (a folder)"},
-    };
+        {"missing", "", 0, "cannot be opened: No such file or directory", "none.bln"},
+        {"a folder", "", 0, "is not a regular file (a folder)", "."},
+    };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string path = row.content.empty() ? folder.path(row.path) : folder.write(row.path, row.content);
+        const std::string path = row.path.empty() ? folder.write("coast.bln", start + row.text) : folder.path(row.path);
         std::vector<Seg> segs;
         const CoastResult r = read(path, segs);
         std::string want = row.problem;

@@ -11,16 +11,13 @@ TEST(MatchNameCase, ExactNameWinsThenAUniqueMatchInAnyCase) {
     f.write("en617d001.pre", "");
     f.write("EN617d002.PRE", ""), f.write("en617d002.pre", "");
     f.write("EN617d003.PRE", ""), f.write("en617d003.pre", "");
-    const struct {
-        const char* name;
-        const char* asked;
-        const char* found;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; const char* asked; const char* found; } rows[] = {
         {"copied from DOS media", "EN617d001.PRE", "en617d001.pre"},
         {"the exact name wins", "en617d002.pre", "en617d002.pre"},
         {"two matches: none chosen", "En617d003.Pre", "En617d003.Pre"},
         {"no match", "EN617d004.PRE", "EN617d004.PRE"},
-    };
+    };  // clang-format on
     for (const auto& row : rows) EXPECT_EQ(match_name_case(f.path(row.asked)), f.path(row.found)) << row.name;
 }
 

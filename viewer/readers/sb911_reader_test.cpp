@@ -15,18 +15,8 @@ namespace {
 
 // Cast `castno` at 41 12.0' N 70 53.1' W, 20 July 2018 17.4 h, 20 m, station L01.
 std::string record(const std::string& castno) {
-    std::string r = "E617"
-                    "41"
-                    "120"
-                    " 70"
-                    "531"
-                    "   "
-                    "18"
-                    "07"
-                    "20"
-                    "174"
-                    "   " +
-                    castno + "  20";
+    std::string r = std::string("E617") + "41" + "120" + " 70" + "531" + "   " + "18" + "07" + "20" + "174" + "   ";
+    r += castno + "  20";
     r.resize(69, ' ');
     return r + "L01";
 }
@@ -47,22 +37,18 @@ struct Cruise {
     LoadResult load(const std::string& header) { return read_sb911(d, folder.write("CRUISE.hdr", header)); }
 };
 
-// A full store of 200 casts. Cast 1 holds 500 scans, whose first line fixes
-// the layout; cast 2 holds the numbers 1 to 30, five to a line, between
-// blanks, tabs and commas, and is read as cast 1 says; the rest are empty.
-// Files from DOS, Windows, old Macs and Unix machines load alike.
+// A full store of 200 casts. Cast 1 holds 500 scans, whose first line fixes the layout; cast 2 holds the numbers 1
+// to 30, five to a line, between blanks, tabs and commas, and is read as cast 1 says; the rest are empty. Files from
+// DOS, Windows, old Macs and Unix machines load alike.
 TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
     // Cast 1's scan; before each line, after each but the last, after it; then cast 2's ncol, npts and scan 2.
-    const struct {
-        const char* name;
-        std::string first, gap, end, tail;
-        double ncol, npts, depth, trans;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; std::string first, gap, end, tail; double ncol, npts, depth, trans; } rows[] = {
         {"five values: transmission 0; CRLF, blank lines, trailing blanks, no end to the last line",
          " 2 20.5 31.6 0.37 -1e9", "\r\n \t\r\n", "   \r\n", "  ", 4, 6, 6, 0},
-        {"six values, transmission the fifth; CR alone; Ctrl-Z marks ending the file", " 2 20 31 0.3 3.8 245", "", "\r",
-         "\r\x1a\x1a", 5, 5, 7, 11},
-    };
+        {"six values, transmission the fifth; CR alone; Ctrl-Z marks ending the file",
+         " 2 20 31 0.3 3.8 245", "", "\r", "\r\x1a\x1a", 5, 5, 7, 11},
+    };  // clang-format on
     const char* const separators[] = {" +", ",", ",,", "\t", " , "};
     std::vector<std::string> numbers(6);
     for (int k = 0; k < 30; ++k) numbers[std::size_t(k / 5)] += separators[k % 5] + std::to_string(k + 1) + "e0";
@@ -105,9 +91,8 @@ TEST(ReadSb911, FullCruiseInEitherLayoutWhateverTheLineEnds) {
     }
 }
 
-// A failure stops the load: the casts read whole stay, the failed cast and
-// those after it keep what the earlier load left, and ncol changes only with a
-// valid layout. A message quotes at most 64 characters of a bad item.
+// A failure stops the load: the casts read whole stay, the failed cast and those after it keep what the earlier load
+// left, and ncol changes only with a valid layout. A message quotes at most 64 characters of a bad item.
 TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
     const std::string fifo = "<fifo>";
     const auto header = [](int records) {
@@ -117,32 +102,25 @@ TEST(ReadSb911, FailuresStopTheLoadKeepingTheWholeCasts) {
     };
     const auto third_scan = [](const std::string& last) { return kTwoScans + " 3 19 31 0.4 3.8 " + last + "\n"; };
     // The file and the text written in its place; the issue; ncast and ncol after.
-    const struct {
-        const char* name;
-        std::string file, text, what;
-        double ncast, ncol;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; std::string file, text, what; double ncast, ncol; } rows[] = {
         {"a 201st record", "CRUISE.hdr", header(201), "lists more than 200 casts; the first 200 were loaded", 200, 5},
         {"a NUL in the third cast number", "CRUISE.hdr", header(2) + record(std::string("0\0", 2) + "1") + "\n",
          "line 3: the cast number holds a control character (\\x00)", 2, 5},
-        {"a header line over 1 MiB", "CRUISE.hdr", header(2) + std::string(2 << 20, ' '), "line 3 is longer than", 2,
-         5},
+        {"header line over 1 MiB", "CRUISE.hdr", header(2) + std::string(2 << 20, ' '), "line 3 is longer than", 2, 5},
         {"cast file is a FIFO", "CRUISEd003.PRE", fifo, "is not a regular file (a FIFO)", 2, 5},
         {"scan cut short by the end of the file", "CRUISEd003.PRE", kTwoScans + " 3 19.1 31.7\n",
          "scan 3 is cut short by the end of the file (3 of 6 values)", 2, 5},
         {"a value beyond 1e9", "CRUISEd003.PRE", third_scan("1.0000001e9"), "line 3: \"1.0000001e9\" is beyond", 2, 5},
         {"a Ctrl-Z before more data", "CRUISEd003.PRE", kTwoScans + "\x1a 3 19 31 0.4 3.8 99\n",
          "line 3: a Ctrl-Z (0x1A, the DOS end-of-file mark) is followed by more data", 2, 5},
-        {"nan, after blank lines", "CRUISEd003.PRE", third_scan("\r\n\r\nnan"), "line 5: \"nan\" is not a number", 2,
-         5},
-        {"a line of zeros over 1 MiB", "CRUISEd003.PRE", kTwoScans + std::string(3 << 20, '\0'),
-         "line 3 is longer than 1048576 characters", 2, 5},
+        {"nan after blank lines", "CRUISEd003.PRE", third_scan("\r\n\r\nnan"), "line 5: \"nan\" is not a number", 2, 5},
         {"first line of four values", "CRUISEd001.PRE", " 2.0 20.5 31.6 0.37\n",
          "its first line holds 4 values; a cast file holds 5 or 6 to a scan", 0, 4},
         {"first line between tabs and commas reads as one value", "CRUISEd001.PRE", "2.0\t20.5\t31.6,0.37,3.86,245\n",
          "its first line holds 1 value;", 0, 4},
         {"cast one holds no scans", "CRUISEd001.PRE", "\r\n  \r\n", "holds no scans", 0, 4},
-    };
+    };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Cruise c;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -23,34 +24,18 @@ TEST(ParseNumber, ReadsAsFromCharsDoes) {
         std::from_chars(text, text + n, want);
         ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << text;
     }
-    const struct {
-        const char* text;
-        bool ok;
-        double value;
-    } rows[] = {
-        {"123456789012345", true, 123456789012345.0},
-        {"1234567890123456789", true, 1234567890123456789.0},
-        {"9.999e22", true, 9.999e22},
-        {"1e-22", true, 1e-22},
-        {"1e-23", true, 1e-23},
-        {"-0.000", true, -0.0},
-        {"-.5", true, -0.5},
-        {"1.", true, 1},
-        {"+7", true, 7},
-        {"1e", false, 0},
-        {".", false, 0},
-        {"-", false, 0},
-        {"1.2.3", false, 0},
-        {"nan", false, 0},
-        {"inf", false, 0},
-        {"1e400", false, 0},
-        {"0x10", false, 0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
+    // Either side of the one-pass limits, and short forms: the value strtod gives, bit for bit.
+    const char* const accepted[] = {
+        "123456789012345", "1234567890123456789", "9.999e22", "1e-22", "1e-23", "-0.000", "-.5", "1.", "+7"};
+    for (const char* text : accepted) {
+        double got = 0;
+        const double want = std::strtod(text, nullptr);
+        EXPECT_TRUE(parse_number(text, got) && std::memcmp(&got, &want, sizeof got) == 0) << text;
+    }
+    // No digits, or none after the exponent; two points; nan and inf; beyond a double; hexadecimal.
+    for (const char* text : {"1e", ".", "-", "1.2.3", "nan", "inf", "1e400", "0x10"}) {
         double x = 0;
-        const bool ok = parse_number(row.text, x);
-        EXPECT_EQ(std::pair(ok, ok ? x : 0.0), std::pair(row.ok, row.value));
+        EXPECT_FALSE(parse_number(text, x)) << text;
     }
 }
 

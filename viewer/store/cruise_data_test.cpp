@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// Every per-cast column holds casts 0..200 (the month column included, so a
-// cruise of more than 160 casts keeps its months); nothing is written past a
-// capacity, and the cube's cells do not overlap.
+// Every per-cast column holds casts 0..200 (the month column included, so a cruise of more than 160 casts keeps its
+// months); nothing is written past a capacity, and the cube's cells do not overlap.
 TEST(CruiseData, CapacitiesHoldAndRefuse) {
     CruiseData d;
     d.month[200] = 12;
@@ -23,9 +22,8 @@ TEST(CruiseData, CapacitiesHoldAndRefuse) {
     EXPECT_FALSE(d.castdat(200, 500, 6).is_set());
 }
 
-// What every user of the store relies on after start-up: each axis minimum
-// below its maximum, each scroll bar's top above its bottom, and the load
-// entries still unset.
+// What every user of the store relies on after start-up: each axis minimum below its maximum, each scroll bar's top
+// above its bottom, and the load entries still unset.
 TEST(StartValues, KeepTheStoreInvariants) {
     CruiseData d;
     set_start_values(d);
@@ -35,8 +33,6 @@ TEST(StartValues, KeepTheStoreInvariants) {
         EXPECT_GT(d.scrlim(v, 1), d.scrlim(v, 2));
     }
     EXPECT_EQ(static_cast<Color>(d.varcol[kDepth]), QBColor(15));
-    EXPECT_FALSE(d.stddep[16].is_set());
-    EXPECT_FALSE(d.ncast.is_set());
-    EXPECT_FALSE(d.curcast.is_set());
-    EXPECT_FALSE(d.ncol.is_set());
+    EXPECT_EQ(std::tuple(d.stddep[16].is_set(), d.ncast.is_set(), d.curcast.is_set(), d.ncol.is_set()),
+              std::tuple(false, false, false, false));
 }
