@@ -87,15 +87,11 @@ TEST_F(StationPlot, MarkersLabelsTrackCoastlineFrameAndTitle) {
 // Only casts a load filled get a dot; the track joins each to the one before
 // it when both were filled.
 TEST_F(StationPlot, TrackSegmentsJoinConsecutiveFilledCasts) {
-    struct Row {
-        const char* name;
-        int first, casts;
-        bool withtrack;
-        std::size_t segments;
-    } rows[] = {{"five casts with track", 1, 5, true, 4},
-                {"five casts without", 1, 5, false, 0},
-                {"no cruise", 1, 0, true, 0},
-                {"Bongo-SB tows on a fresh start", 51, 3, true, 2}};
+    // clang-format off
+    struct Row { const char* name; int first, casts; bool withtrack; std::size_t segments; } rows[] = {
+        {"five casts with track", 1, 5, true, 4}, {"five casts without", 1, 5, false, 0},
+        {"no cruise", 1, 0, true, 0},             {"Bongo-SB tows on a fresh start", 51, 3, true, 2}};
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         d = CruiseData{};
@@ -111,13 +107,11 @@ TEST_F(StationPlot, TrackSegmentsJoinConsecutiveFilledCasts) {
 // The numeric value of castno in the signed general form; check values worked
 // by hand from the reading rule (blanks skipped, stop at a non-number).
 TEST(CastLabel, NumericValueOfTheCastNumber) {
-    struct Row {
-        const char *castno, *label;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"007", " 7"}, {"ABC", " 0"},    {"", " 0"},    {"  12", " 12"}, {"12A", " 12"},
         {"-3", "-3"},  {"1.50", " 1.5"}, {".5", " .5"}, {"-.5", "-.5"},  {"4e", " 4"},
     };
-    for (const Row& row : rows) EXPECT_EQ(cast_label(row.castno), row.label) << row.castno;
+    for (const auto& [castno, label] : rows) EXPECT_EQ(cast_label(castno), label) << castno;
 }
 
 }  // namespace
