@@ -92,7 +92,7 @@ TEST(OutputFile, WritesThroughLinksKeepsModesAndRefusesWhatItMustNotReplace) {
 // unnamed temporary goes whatever ends the process, the named one when dropped
 // and on SIGINT, SIGTERM, SIGHUP, the program then ending by the signal.
 TEST(OutputFile, AKilledWriterLeavesTheOldFileAndNoTemporary) {
-    for (const auto [named, sig] :
+    for (const auto& [named, sig] :
          {std::pair(false, SIGKILL), {false, 0}, {true, 0}, {true, SIGTERM}, {true, SIGINT}, {true, SIGHUP}}) {
         SCOPED_TRACE(std::string(named ? "named, " : "unnamed, ") + (sig ? strsignal(sig) : "dropped"));
         ScratchFolder dir;
