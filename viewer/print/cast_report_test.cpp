@@ -64,7 +64,9 @@ TEST_F(CastReport, HeaderLegendAndProfiles) {
     for (const auto& [at, text] : want) EXPECT_EQ(texts[at], text);
     std::map<int, int> profile_lines;
     for (const auto& c : page.of(Op::Line)) {
-        if (c.b < 0 && c.d == c.b) EXPECT_EQ(c.state.draw_style, (c.b + 40) / 8 - 1) << "legend row at " << c.b;
+        if (c.b < 0 && c.d == c.b) {
+            EXPECT_EQ(c.state.draw_style, (c.b + 40) / 8 - 1) << "legend row at " << c.b;
+        }
         profile_lines[c.state.draw_style] += c.a > 1 && c.b > 1;  // not the legend or frame
     }
     // Solid, dash, dot and dash-dot as in the legend. The first point, the
