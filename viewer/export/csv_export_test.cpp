@@ -27,32 +27,18 @@ TEST(CsvExport, RowsDatesAndEmptyCells) {
 // characters, and is quoted where a reader would split it or lose a blank.
 // Numbers stay as they are.
 TEST(CsvExport, TextFieldsAreSafeInASpreadsheet) {
-    const struct {
-        const char* name;
-        std::string in, out;
-    } rows[] = {
-        {"formula", "=1+2", "'=1+2"},
-        {"cell reference", "+A1", "'+A1"},
-        {"a sum, not a number", "-2+3", "'-2+3"},
-        {"at sign", "@SUM(A1)", "'@SUM(A1)"},
-        {"tab dropped, then a formula", "\t=1", "'=1"},
-        {"CR dropped, then a formula", "\r+A1", "'+A1"},
-        {"-inf is no number", "-inf", "'-inf"},
-        {"negative number kept", "-5", "-5"},
-        {"signed number kept", "+3", "+3"},
-        {"exponent", "-0.25e2", "-0.25e2"},
-        {"formula with a comma: marked, quoted", "=1,2", "\"'=1,2\""},
-        {"trailing blank quoted", "L1 ", "\"L1 \""},
-        {"leading blank quoted", " 01", "\" 01\""},
-        {"control characters", std::string("a\0b\x1b[2Jc", 8), "ab[2Jc"},
-        {"a Latin-1 byte, a lone minus", "-\xED", "'-\xC3\xAD"},
-        {"plain", "L12", "L12"},
-        {"empty", "", ""},
+    // clang-format off
+    const struct { const char* name; std::string in, out; } rows[] = {
+        {"formula", "=1+2", "'=1+2"}, {"cell reference", "+A1", "'+A1"}, {"a sum, not a number", "-2+3", "'-2+3"},
+        {"at sign", "@SUM(A1)", "'@SUM(A1)"}, {"tab dropped, then a formula", "\t=1", "'=1"},
+        {"CR dropped, then a formula", "\r+A1", "'+A1"}, {"-inf is no number", "-inf", "'-inf"},
+        {"negative number kept", "-5", "-5"}, {"signed number kept", "+3", "+3"}, {"exponent", "-0.25e2", "-0.25e2"},
+        {"formula with a comma: marked, quoted", "=1,2", "\"'=1,2\""}, {"trailing blank quoted", "L1 ", "\"L1 \""},
+        {"leading blank quoted", " 01", "\" 01\""}, {"control characters", std::string("a\0b\x1b[2Jc", 8), "ab[2Jc"},
+        {"a Latin-1 byte, a lone minus", "-\xED", "'-\xC3\xAD"}, {"plain", "L12", "L12"}, {"empty", "", ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(csv_field(row.in), row.out);
-    }
+    // clang-format on
+    for (const auto& row : rows) EXPECT_EQ(csv_field(row.in), row.out) << row.name;
 }
 
 }  // namespace

@@ -46,42 +46,31 @@ TEST(ProfileFrame, LabelsInTheAxisColours) {
 // Start-up limits: depth 0..100 gives y = depth, temperature 2..22 gives
 // x = 5 (t - 2), salinity 31..36 x = 20 (s - 31).
 TEST(DrawProfile, SegmentsNeedBothEndsStrictlyInside) {
+    // clang-format off
     struct Row {
-        const char* name;
-        int var;
-        std::vector<std::pair<double, double>> scans; /* depth, value */
-        Segments want;
-        double depth_max = 100;
-        bool emptied = false;  // npts 0 after filling: the store still holds the scans
+        const char* name; int var; std::vector<std::pair<double, double>> scans; /* depth, value */ Segments want;
+        double depth_max = 100; bool emptied = false;  // npts 0 after filling: the store still holds the scans
     };
     const Row rows[] = {
-        {"starts at the surface: depths at or above 1 are outside",
-         kTemp,
-         {{0, 12}, {1, 12}, {2, 12}, {3, 14}},
+        {"starts at the surface: depths at or above 1 are outside", kTemp, {{0, 12}, {1, 12}, {2, 12}, {3, 14}},
          {{50, 2, 60, 3}}},
-        {"leaves on the right and returns: no segment touches the outside point",
-         kTemp,
+        {"leaves on the right and returns: no segment touches the outside point", kTemp,
          {{10, 12}, {20, 20}, {30, 24}, {40, 20}, {50, 12}},
          {{50, 10, 50, 10}, {50, 10, 90, 20}, {90, 40, 50, 50}}},
         {"x of exactly 100 is outside", kTemp, {{10, 22}, {20, 12}, {30, 12}}, {{50, 20, 50, 30}}},
-        {"x of exactly 1 is outside",
-         kFluor,
-         {{10, 2.5}, {20, 0.05}, {30, 2.5}, {40, 2.5}},
+        {"x of exactly 1 is outside", kFluor, {{10, 2.5}, {20, 0.05}, {30, 2.5}, {40, 2.5}},
          {{50, 10, 50, 10}, {50, 30, 50, 40}}},
         // (2.2 - 2) * 5 is 1.0000000000000009: inside in double, drawn at the float 1.
-        {"judged in double, drawn in single precision",
-         kTemp,
-         {{10, 12}, {20, 2.2}, {30, 12}},
+        {"judged in double, drawn in single precision", kTemp, {{10, 12}, {20, 2.2}, {30, 12}},
          {{50, 10, 50, 10}, {50, 10, 1, 20}, {1, 20, 50, 30}}},
         // (31.05 - 31) * 20 is 1.0000000000000142: inside, though 1 as a float.
-        {"salinity just above 1",
-         kSalt,
-         {{10, 33.5}, {20, 31.05}, {30, 33.5}, {40, 33.5}},
+        {"salinity just above 1", kSalt, {{10, 33.5}, {20, 31.05}, {30, 33.5}, {40, 33.5}},
          {{50, 10, 50, 10}, {50, 10, 1, 20}, {1, 20, 50, 30}, {50, 30, 50, 40}}},
         {"below the depth axis", kTemp, {{99, 12}, {100, 12}, {120, 12}}, {{50, 99, 50, 99}}},
         {"another depth range", kTemp, {{75, 12}, {120, 12}}, {{50, 50, 50, 50}, {50, 50, 50, 80}}, 150},
         {"empty cast holding scan 1 of an earlier, longer cruise", kTemp, {{10, 12}}, {}, 100, true},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         CruiseData d = started();
@@ -103,12 +92,10 @@ TEST(DrawProfile, ErasingLeavesOnlyTheFrame) {
     CruiseData d = started();
     d.npts[1] = 400;
     for (int k = 1; k <= 400; ++k) {
-        const double t = k / 400.0, row[] = {0,
-                                             3 + 112 * t,
-                                             12 + 11 * std::sin(31 * t),
-                                             33.5 + 2.7 * std::sin(17 * t + 1),
-                                             0.1 + 2.4 * (1 + std::cos(23 * t)),
-                                             25.5 + 2.6 * std::sin(7 * t + 2)};
+        const double t = k / 400.0;
+        const double depth = 3 + 112 * t, temp = 12 + 11 * std::sin(31 * t), salt = 33.5 + 2.7 * std::sin(17 * t + 1);
+        const double fluor = 0.1 + 2.4 * (1 + std::cos(23 * t)), sigma = 25.5 + 2.6 * std::sin(7 * t + 2);
+        const double row[] = {0, depth, temp, salt, fluor, sigma};
         for (int v = kDepth; v <= kSigma; ++v) d.castdat(1, k, v) = row[v];
     }
     for (const auto& [w, h, dpr] : {std::tuple(418, 288, 1.0), {121, 77, 1.0}, {333, 217, 1.5}}) {

@@ -11,10 +11,8 @@ namespace {
 // Axes worked by hand: the smallest step of 1, 2, 2.5, 5 x 10^k whose whole
 // multiples bracket the range in at most 8 intervals.
 TEST(RoundAxis, SmallestStepThatBracketsInEightIntervals) {
-    struct Row {
-        const char* name;
-        double lo, hi, want_lo, want_hi, step;
-    };
+    // clang-format off
+    struct Row { const char* name; double lo, hi, want_lo, want_hi, step; };
     const Row rows[] = {
         {"Plymouth temperatures", 14.5786, 15.0299, 14.5, 15.1, 0.1},
         {"sample cruise temperatures", 4.4904, 23.6567, 0, 25, 5},
@@ -24,6 +22,7 @@ TEST(RoundAxis, SmallestStepThatBracketsInEightIntervals) {
         {"all equal: widened by 0.5 each way", 14.6, 14.6, 14, 15.2, 0.2},
         {"not finite", NAN, 3, 0, 1, 1},
     };
+    // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const RoundAxis a = round_axis(r.lo, r.hi);
@@ -44,13 +43,8 @@ TEST(RoundAxis, SmallestStepThatBracketsInEightIntervals) {
 
 TEST(RoundLevels, StrictlyInsideAtTheSmallestStepThatFits) {
     const std::vector<double> ts = {0.1, 0.2, 0.5, 1, 2};
-    struct Row {
-        const char* name;
-        double lo, hi;
-        std::vector<double> steps;
-        int max;
-        std::vector<double> want;
-    };
+    // clang-format off
+    struct Row { const char* name; double lo, hi; std::vector<double> steps; int max; std::vector<double> want; };
     const Row rows[] = {
         {"a fitted sample box", 20.4, 28.6, ts, 10, {21, 22, 23, 24, 25, 26, 27, 28}},
         {"a narrow box: fewer than four at the finest step", 25.80, 26.13, ts, 10, {25.9, 26.0, 26.1}},
@@ -58,10 +52,8 @@ TEST(RoundLevels, StrictlyInsideAtTheSmallestStepThatFits) {
         {"too wide for the largest step: the largest", 0, 21, ts, 10, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}},
         {"1-2-5 over a fitted temperature axis", 0, 25, steps_125(), 10, {5, 10, 15, 20}},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(round_levels(r.lo, r.hi, r.steps, r.max), r.want);
-    }
+    // clang-format on
+    for (const Row& r : rows) EXPECT_EQ(round_levels(r.lo, r.hi, r.steps, r.max), r.want) << r.name;
 }
 
 TEST(RoundTicks, TicksAndTheirLabels) {

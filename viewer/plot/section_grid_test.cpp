@@ -16,19 +16,16 @@ constexpr double kDegreeKm = 6371 * std::numbers::pi / 180;  // one degree of a 
 // Great circles on the 6371 km sphere: an arc of 1 degree, and a degree of
 // longitude at 60 N (2 R asin(cos 60 sin 0.5 deg) = 55.5964 km).
 TEST(GreatCircle, KnownDistances) {
-    struct Row {
-        const char* name;
-        double lat1, lon1, lat2, lon2, km;
-    };
+    // clang-format off
+    struct Row { const char* name; double lat1, lon1, lat2, lon2, km; };
     const Row rows[] = {
-        {"a degree along a meridian", 41, 70, 42, 70, kDegreeKm},
-        {"a degree of longitude at 60 N", 60, 4, 60, 5, 55.59640},
-        {"the same place", 50.3, 4.2, 50.3, 4.2, 0},
+        {"a degree along a meridian",     41,   70,  42,   70,  kDegreeKm},
+        {"a degree of longitude at 60 N", 60,   4,   60,   5,   55.59640},
+        {"the same place",                50.3, 4.2, 50.3, 4.2, 0},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        EXPECT_NEAR(great_circle_km(r.lat1, r.lon1, r.lat2, r.lon2), r.km, 1e-5 * std::max(1.0, r.km));
-    }
+    // clang-format on
+    for (const Row& r : rows)
+        EXPECT_NEAR(great_circle_km(r.lat1, r.lon1, r.lat2, r.lon2), r.km, 1e-5 * std::max(1.0, r.km)) << r.name;
 }
 
 struct Cast {
@@ -80,10 +77,8 @@ TEST(SectionGrid, ReproducesALinearFieldAndNothingBelowTheBed) {
         for (int j = 0; j < f.ny; ++j) {
             const double z = f.y(j), got = f.at(i, j);
             const int where = z <= std::min(deepest[seg], deepest[seg + 1]) ? 0 : z <= bed + 1e-9 ? 1 : 2;
-            EXPECT_TRUE(where == 0   ? std::abs(got - v(x, z)) < 1e-9
-                        : where == 1 ? std::isfinite(got)
-                                     : std::isnan(got))
-                << x << " km, " << z << " m: " << got;
+            const bool holds[] = {std::abs(got - v(x, z)) < 1e-9, std::isfinite(got), std::isnan(got)};
+            EXPECT_TRUE(holds[where]) << x << " km, " << z << " m: " << got;
             valued += where == 0;
         }
     }
@@ -93,37 +88,25 @@ TEST(SectionGrid, ReproducesALinearFieldAndNothingBelowTheBed) {
 // Which casts make the stations, and how a station's profile is made.
 TEST(SectionGrid, StationsFromTheCasts) {
     const double nan = NAN;
-    struct Row {
-        const char* name;
-        std::vector<Cast> casts;
-        SectionChoice choice;
-        std::vector<std::vector<int>> stations;  // the casts of each
-        std::vector<double> first_values;        // the first station's, on levels 0, 5, 10 m
-        double seabed;                           // the first station's
-    };
     const Cast a{41, 70, {{0, 10}, {10, 20}}};
+    // clang-format off
+    struct Row {  // stations: the casts of each; the first station's values on levels 0, 5, 10 m and its seabed
+        const char* name; std::vector<Cast> casts; SectionChoice choice; std::vector<std::vector<int>> stations;
+        std::vector<double> first_values; double seabed;
+    };
     const Row rows[] = {
         {"one cast: constant above its first sample", {{41, 70, {{5, 15}, {10, 20}}}}, {}, {{1}}, {15, 15, 20}, 10},
         {"two casts at one place: the mean where both reach, one where one does",
-         {a, {41, 70, {{0, 14}, {5, 16}}, 30}},
-         {},
-         {{1, 2}},
-         {12, 15.5, 20},
-         30},
+         {a, {41, 70, {{0, 14}, {5, 16}}, 30}}, {}, {{1, 2}}, {12, 15.5, 20}, 30},
         {"casts 5 m apart are one station, 20 m apart two",
-         {a, {41.000045, 70, {{0, 12}, {10, 22}}}, {41.000225, 70, {{0, 0}, {10, 0}}}},
-         {},
-         {{1, 2}, {3}},
-         {11, 16, 21},
-         10},
+         {a, {41.000045, 70, {{0, 12}, {10, 22}}}, {41.000225, 70, {{0, 0}, {10, 0}}}}, {}, {{1, 2}, {3}},
+         {11, 16, 21}, 10},
         {"no position, not loaded, outside the choice: left out",
          {{nan, 0, {{0, 1}, {10, 1}}}, {41, 70, {{0, 1}, {10, 1}}, nan, false}, a, {41.5, 70, {{0, 1}, {10, 1}}}},
-         {1, 3},
-         {{3}},
-         {10, 15, 20},
-         10},
+         {1, 3}, {{3}}, {10, 15, 20}, 10},
         {"no cast", {}, {}, {}, {}, 0},
     };
+    // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const SectionGrid s = make_section(cruise(r.casts), r.choice, 3);

@@ -48,22 +48,19 @@ std::pair<double, double> at(double t, double s) {
 
 TEST(TsPick, NearestDotWithinTheRadius) {
     const CruiseData d = cruise();
-    struct Row {
-        const char* name;
-        double t, s, dx, dy;
-        int cast, scan;
-    };  // cast 0: nothing picked
+    // clang-format off
+    struct Row { const char* name; double t, s, dx, dy; int cast, scan; };  // cast 0: nothing picked
     const Row rows[] = {
         {"on a dot: of two at one place, the lower cast", 12, 35, 0, 0, 2, 1},
         {"on the radius", 20, 32, 0, -4, 1, 2},
         {"just beyond it", 20, 32, 0, -4.01, 0, 0},
         {"a scan above the box", 25, 33, 0, 0, 0, 0},
     };
+    // clang-format on
     for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
         const auto [x, y] = at(r.t, r.s);
         const auto pick = ts_pick(d, kCanvas, false, x + r.dx, y + r.dy, 4);
-        EXPECT_EQ(pick ? std::pair(pick->cast, pick->scan) : std::pair(0, 0), std::pair(r.cast, r.scan));
+        EXPECT_EQ(pick ? std::pair(pick->cast, pick->scan) : std::pair(0, 0), std::pair(r.cast, r.scan)) << r.name;
     }
 }
 

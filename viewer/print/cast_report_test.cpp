@@ -53,17 +53,14 @@ TEST_F(CastReport, HeaderLegendAndProfiles) {
     draw(7);
     std::map<At, std::string> texts;
     for (const auto& c : page.of(Op::Print)) texts[{c.a, c.b}] = c.text;
+    // clang-format off
     const std::map<At, std::string> want = {
-        {{15, -70}, "Cast #:      007"},
-        {{15, -65}, "Lat:   41 30.5 N"},
-        {{15, -60}, "Lon:   70 5. W"},
-        {{60, -70}, "Date(y\\m\\d):  97\\6\\3"},
-        {{60, -65}, "Hour (GMT):     13.5"},
-        {{60, -60}, "Bottom depth:  85"},
-        {{-9, -35}, " 2.0"},
-        {{102, -11}, "28.0"},
-        {{-9, 98}, " 50."},
+        {{15, -70}, "Cast #:      007"}, {{60, -70}, "Date(y\\m\\d):  97\\6\\3"},
+        {{15, -65}, "Lat:   41 30.5 N"}, {{60, -65}, "Hour (GMT):     13.5"},
+        {{15, -60}, "Lon:   70 5. W"},   {{60, -60}, "Bottom depth:  85"},
+        {{-9, -35}, " 2.0"},             {{102, -11}, "28.0"}, {{-9, 98}, " 50."},
     };
+    // clang-format on
     for (const auto& [at, text] : want) EXPECT_EQ(texts[at], text);
     std::map<int, int> profile_lines;
     for (const auto& c : page.of(Op::Line)) {
@@ -85,19 +82,15 @@ TEST_F(CastReport, HeaderLegendAndProfiles) {
 TEST_F(CastReport, TableRowsAtStandardDepths) {
     std::vector<double> metres;
     for (int m = 1; m <= 400; ++m) metres.push_back(m);
-    struct Row {
-        const char* name;
-        std::vector<double> depths, rows;
-        double note_y;
-    } rows[] = {
+    // clang-format off
+    struct Row { const char* name; std::vector<double> depths, rows; double note_y; } rows[] = {
         {"no samples", {}, {}, 135},
         {"one sample printed twice", {3}, {3, 3}, 135},
         {"equal distances choose the later", {4, 6, 8}, {4, 6, 8}, 141},
-        {"deeper than 300 m: slots 16 to 20 take the next samples, then the stop",
-         metres,
-         {1, 5, 10, 15, 20, 25, 30, 40, 50, 75, 100, 150, 200, 250, 300, 301, 302, 303, 304, 305, 400},
-         243},
+        {"deeper than 300 m: slots 16 to 20 take the next samples, then the stop", metres,
+         {1, 5, 10, 15, 20, 25, 30, 40, 50, 75, 100, 150, 200, 250, 300, 301, 302, 303, 304, 305, 400}, 243},
     };
+    // clang-format on
     const std::string rest = padnum(8, 2, 12) + padnum(8, 2, 33.5) + padnum(8, 2, 0) + padnum(8, 2, 25.5);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

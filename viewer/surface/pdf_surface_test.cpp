@@ -117,14 +117,11 @@ TEST_F(PdfSurfaceTest, LandscapeImagesAndPolygons) {
 // page looks the same whether joined segments are stroked as one path or each
 // alone (an empty Print between them ends the path), and the file is smaller.
 TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
-    struct Row {
-        const char* name;
-        int style, min_runs, max_runs;
-    };  // marks along the straight curve
-    const Row rows[] = {{"solid", kDrawSolid, 1, 1},
-                        {"dash", kDrawDash, 40, 80},
-                        {"dot", kDrawDot, 120, 240},
-                        {"dash-dot", kDrawDashDot, 70, 130}};
+    // clang-format off
+    struct Row { const char* name; int style, min_runs, max_runs; };  // marks along the straight curve
+    const Row rows[] = {{"solid", kDrawSolid, 1, 1}, {"dash", kDrawDash, 40, 80},
+                        {"dot", kDrawDot, 120, 240}, {"dash-dot", kDrawDashDot, 70, 130}};
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QImage img[2];
@@ -152,16 +149,15 @@ TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
         }
         EXPECT_LT(size[0], size[1] * 9 / 10);
         ASSERT_EQ(img[0].size(), img[1].size());
+        const auto grey = [&img](int i, int x, int y) { return int(img[i].constScanLine(y)[x]); };
         int differ = 0, runs = 0;  // pixels far apart; antialiasing at the joins shifts a few a little
         for (int y = 0; y < img[0].height(); ++y)
-            for (int x = 0; x < img[0].width(); ++x)
-                differ += std::abs(img[0].constScanLine(y)[x] - img[1].constScanLine(y)[x]) > 160;
+            for (int x = 0; x < img[0].width(); ++x) differ += std::abs(grey(0, x, y) - grey(1, x, y)) > 160;
         EXPECT_LE(differ, 10);
         // Marks on the straight curve: where any of the rows about it turns dark.
         const int mid = int(std::lround(img[0].height() / 2.0));
         const auto dark = [&](int x) {
-            return std::ranges::any_of(std::views::iota(mid - 3, mid + 4),
-                                       [&](int y) { return img[0].constScanLine(y)[x] < 230; });
+            return std::ranges::any_of(std::views::iota(mid - 3, mid + 4), [&](int y) { return grey(0, x, y) < 230; });
         };
         for (int x = 1; x < img[0].width(); ++x) runs += dark(x) && !dark(x - 1);
         EXPECT_TRUE(runs >= row.min_runs && runs <= row.max_runs) << runs;
