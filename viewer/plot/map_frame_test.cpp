@@ -40,6 +40,9 @@ TEST(MapFrame, FitsTheStationsOutsideTheFixedFrame) {
         // One station: pads of 0.05 make a 0.1 square; its lat span is above
         // r 0.1, so the longitude span widens to 0.1 / r.
         {"a single station", {{4.2, 50.3}}, MapFrame{4.2 + 0.05 / r(50.3), 50.35, 4.2 - 0.05 / r(50.3), 50.25, true}},
+        // Two stations 0.3 apart along 50.3 N: pads of at least 0.05 give 0.4 across, and the latitude span widens.
+        {"along one latitude", {{4.0, 50.3}, {4.3, 50.3}},
+         MapFrame{4.35, 50.3 + 0.2 * r(50.3), 3.95, 50.3 - 0.2 * r(50.3), true}},
         // Southern hemisphere, east longitudes (negative west): box -150..-151 W,
         // -40..-42 N, padded by 0.1 and 0.2; r = 0.64 cos(-41) < 2.4 / 1.2.
         {"southern hemisphere", {{-150, -40}, {-151, -42}},
