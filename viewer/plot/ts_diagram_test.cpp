@@ -94,4 +94,17 @@ TEST(TsDiagram, CurrentCastDotsAndIsopycnals) {
     EXPECT_TRUE(labels.size() >= 4 && std::ranges::includes(levels, labels)) << labels.size();
 }
 
+// Shelf water off Plymouth spans about one unit of sigma-t in the start-up box: its isopycnals come at a finer
+// step, 4 to 10 of them through the water, not the one whole unit that crosses it.
+TEST(TsDiagram, ANarrowWaterMassGetsItsOwnIsopycnals) {
+    CruiseData d = cruise();
+    d.ncast = 1, d.npts[1] = 2;
+    d.castdat(1, 1, kTemp) = 16, d.castdat(1, 1, kSalt) = 34.6, d.castdat(1, 1, kSigma) = sigmat(16, 34.6);
+    d.castdat(1, 2, kTemp) = 13.5, d.castdat(1, 2, kSalt) = 35.1, d.castdat(1, 2, kSigma) = sigmat(13.5, 35.1);
+    const std::vector<double> levels = ts_isopycnal_levels(d);
+    ASSERT_TRUE(levels.size() >= 4 && levels.size() <= 10) << levels.size();
+    EXPECT_TRUE(levels.front() > sigmat(16, 34.6) && levels.back() < sigmat(13.5, 35.1));
+    EXPECT_NEAR(levels[1] - levels[0], 0.1, 1e-9);
+}
+
 }  // namespace
