@@ -59,17 +59,14 @@ TEST(Reports, PrintJobs) {
 
 // A cast number never leads the file out of the report folder.
 TEST(Reports, Paths) {
-    struct Row {
-        const char* folder;
-        Report kind;
-        const char* castno;
-        const char* path;
-    };
+    // clang-format off
+    struct Row { const char* folder; Report kind; const char* castno; const char* path; };
     const Row rows[] = {
         {"", Report::stations, "", "stations.pdf"},   {"/data/c1/", Report::track, "", "/data/c1/track.pdf"},
         {"/d", Report::cast, " 7 ", "/d/cast-7.pdf"}, {"/d", Report::cast, "../", "/d/cast-.._.pdf"},
         {"/d", Report::cast, "  ", "/d/cast-4.pdf"},
     };
+    // clang-format on
     Reports f(4, 4);
     for (const Row& row : rows) {
         f.viewer.report_folder = row.folder;
