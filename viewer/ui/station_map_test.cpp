@@ -39,7 +39,9 @@ struct Cruise : FakeViewer {
 };
 
 // A resize redraws map and frame, then fills the current marker; a coastline
-// fault is reported, not told (the load tells it once). No cruise: no drawing.
+// fault is reported, not told (the load tells it once). In the fixed frame the
+// markers are red, of radius stnrad, and give the text colour back for the
+// coastline. No cruise: no drawing.
 TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
     Cruise f({{70.5, 41.25}, {69, 40.5}}, 2, scratch().path("absent.bln"));
     EXPECT_EQ(stamap(f.viewer).file, scratch().path("absent.bln"));
@@ -51,6 +53,10 @@ TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
     EXPECT_EQ(
         std::tuple(calls.front().op, calls.back().op, calls.back().a, calls.back().state.fill, f.circles().size()),
         std::tuple(Op::Cls, Op::Circle, 69.0, kCyan, 3u));
+    const auto scale = f.Stations.map.of(Op::Scale).at(0), marker = f.circles().at(0);
+    EXPECT_EQ(std::tuple(scale.a, scale.b, scale.c, scale.d), std::tuple(71.0, 42.5, 65.5, 40.0));
+    EXPECT_EQ(std::tuple(marker.c, marker.state.fore, marker.state.fill, f.Stations.map.ForeColor()),
+              std::tuple(0.08, QBColor(4), kWhite, Color{0}));
     EXPECT_TRUE(f.quenvar.plot.calls().front().op == Op::Cls && f.alerts.shown.empty() && f.quenvar.statuses.empty());
     Cruise none({}, 0);
     none.d.curcast.reset();
@@ -63,12 +69,8 @@ TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
 // below 0.05. A pick resets the old marker, then fills the new; any button
 // and modifier picks; a miss changes nothing.
 TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
-    struct Row {
-        const char* name;
-        int button, shift, current;
-        double x, y;
-        int picked;
-    };  // picked 0: none
+    // clang-format off
+    struct Row { const char* name; int button, shift, current; double x, y; int picked; };  // picked 0: none
     const Row rows[] = {
         {"0.049 west and south", 1, 0, 1, 70.5 + 0.049, 41.25 - 0.049, 2},
         {"0.049 east and north, right button with shift", 2, 1, 1, 70.5 - 0.049, 41.25 + 0.049, 2},
@@ -78,6 +80,7 @@ TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
         {"casts 0.03 apart, the press nearer cast 4", 1, 0, 1, 70.025, 41, 3},
         {"a miss", 1, 0, 2, 67.5, 41.7, 0},
     };
+    // clang-format on
     const std::vector<Pos> casts{{69, 40.5}, {70.5, 41.25}, {70.0, 41.0}, {70.03, 41.0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
