@@ -81,7 +81,6 @@ TEST_F(LoadFlow, CommandLineFilesGoToTheReaderTheirNameCalls) {
     struct Row { const char* name; std::string file, title; double ncast; std::string report_folder; };
     const Row rows[] = {
         {"missing cruise header", folder.path("missing.hdr"), "SB911 data", 0, ""},
-        {"the SB911 sample", QUENVAR_SAMPLES_DIR "/sb911/EN617.hdr", "", 35, QUENVAR_SAMPLES_DIR "/sb911/"},
         {"the Bongo-SB sample", QUENVAR_SAMPLES_DIR "/bongo/header.dat", "", 54, QUENVAR_SAMPLES_DIR "/bongo/"},
         {"HEADER.DAT from a DOS machine", folder.write("c/HEADER.DAT", bongo_record("7  ")), "", 51, folder.path("c/")},
     };
