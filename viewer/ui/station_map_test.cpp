@@ -17,9 +17,7 @@ using Op = RecordingSurface::Op;
 constexpr Color kCyan = QBColor(11);
 constexpr Color kWhite = rgb(255, 255, 255);  // the fake map's BackColor
 
-struct Pos {
-    double lon, lat;
-};  // degrees west, north
+using Pos = UserPoint;  // on the map: x degrees west, y degrees north
 
 const ScratchFolder& scratch() {
     static const ScratchFolder folder;
@@ -33,7 +31,7 @@ struct Cruise : FakeViewer {
                     const std::string& coast = scratch().write("c.bln", "3\n-70.5,41.5\n-70,41.6\n-69.9,42\n"))
         : FakeViewer({coast, "", ""}) {
         d.ncast = double(casts.size()), d.curcast = current;
-        for (int i = 1; i <= int(casts.size()); ++i) d.lon[i] = casts[i - 1].lon, d.lat[i] = casts[i - 1].lat;
+        for (int i = 1; i <= int(casts.size()); ++i) d.lon[i] = casts[i - 1].x, d.lat[i] = casts[i - 1].y;
     }
     std::vector<RecordingSurface::Call> circles() const { return Stations.map.of(Op::Circle); }
 };
@@ -90,7 +88,7 @@ TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
         using Marks = std::vector<std::pair<double, Color>>;
         Marks marks;
         for (const auto& c : f.circles()) marks.emplace_back(c.a, c.state.fill);
-        const Marks picked{{casts[row.current - 1].lon, kWhite}, {casts[std::max(row.picked, 1) - 1].lon, kCyan}};
+        const Marks picked{{casts[row.current - 1].x, kWhite}, {casts[std::max(row.picked, 1) - 1].x, kCyan}};
         EXPECT_EQ(marks, row.picked ? picked : Marks{});
         EXPECT_EQ(f.quenvar.captions.empty(), !row.picked);
     }
