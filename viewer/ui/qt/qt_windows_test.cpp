@@ -31,10 +31,8 @@ const std::string kSb911 = std::filesystem::absolute(QUENVAR_SAMPLES_DIR "/sb911
 // quenvar9 without a display, its arguments to follow.
 const std::string kHeadless = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " QUENVAR9_BIN " ";
 
-ViewerPaths test_paths() {
-    return {QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln",
-            ::testing::TempDir() + "quenvar-test.dat"};
-}
+const ViewerPaths kPaths{QUENVAR_DATA_DIR "/brscale2.bln", QUENVAR_DATA_DIR "/brscale.bln",
+                         ::testing::TempDir() + "quenvar-test.dat"};
 // Handles what is pending, and what that posts in turn.
 void settle() { QApplication::processEvents(QEventLoop::AllEvents, 100); }
 
@@ -77,7 +75,7 @@ std::vector<Word> words(const std::string& pdf) {
 
 // A viewer started on the sample cruise.
 struct SampleViewer : ::testing::Test {
-    QuenvarApp app{test_paths()};
+    QuenvarApp app{kPaths};
     CruiseData& d = app.data();
     void SetUp() override { app.start({QString::fromStdString(kSb911)}), settle(); }
 };
@@ -144,7 +142,7 @@ TEST_F(SampleViewer, SectionFromTheMenuPicks) {
 // stays hidden until a load. The limits bars hold
 // the larger value at the top and step by the variable shown, whatever came before.
 TEST(QtWindows, StartUpAndLimitBars) {
-    QuenvarApp app(test_paths());
+    QuenvarApp app(kPaths);
     app.start();
     settle();
     const QImage& plot = app.main_window().view()->surface().image();
@@ -182,7 +180,7 @@ TEST(QtWindows, StartUpAndLimitBars) {
 TEST(QtWindows, QuitEndsTheProgramEveryTime) {
     std::vector<std::unique_ptr<QuenvarApp>> apps;
     for (int i = 0; i < 20; ++i) {
-        QuenvarApp& app = *apps.emplace_back(std::make_unique<QuenvarApp>(test_paths()));
+        QuenvarApp& app = *apps.emplace_back(std::make_unique<QuenvarApp>(kPaths));
         app.start({QString::fromStdString(kSb911)});
         settle();
         if (i % 2)
@@ -269,9 +267,9 @@ TEST_F(SampleViewer, LoadMessageAndReportResultInView) {
 // message carries a terminal control character.
 TEST(CommandLine, OptionsOutputsAndExitStatus) {
     ScratchFolder dir;
-    const std::string cnv =
-        dir.write("-cast7.cnv", "* NMEA Latitude = 41 12.00 N\n* NMEA Longitude = 070 30.00 W\n# name 0 = prDM: p\n"
-                                "# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 0.2 20 31\n 2.1 19 32\n 1 0 0\n");
+    // The program runs in the scratch folder: this cast is named there, after "--".
+    dir.write("-cast7.cnv", "* NMEA Latitude = 41 12.00 N\n* NMEA Longitude = 070 30.00 W\n# name 0 = prDM: p\n"
+                            "# name 1 = t090C: t\n# name 2 = sal00: s\n*END*\n 0.2 20 31\n 2.1 19 32\n 1 0 0\n");
     const std::string cast1 = kSb911.substr(0, kSb911.size() - 4) + "d002.PRE";
     std::filesystem::create_symlink(cast1, dir.path("link.csv"));
     const std::string kept = dir.write("kept.csv", "an earlier export\n");
@@ -290,20 +288,18 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
          "--export csv --output " + dir.path("none.csv") + " " +
              dir.write("e.cnv", "# name 0 = depSM\n# name 1 = t090C\n# name 2 = sal00\n*END*\n"),
          1, "e.cnv: holds no scans after its *END* line"},
-        {"a .cnv after --", "--export csv --output " + dir.path("out.csv") + " -- " + cnv, 0,
-         "Wrote " + dir.path("out.csv")},
         {"a stopped load keeps an earlier output", "--export csv --output " + kept + " /nonexistent/y.hdr", 1,
          "quenvar9: " + kept + ": the load stopped, so the existing file was kept"},
         {"a file name with terminal escapes", "--export csv --output " + dir.path("e.csv") + " '" + escape + "'", 1,
          "a\\x1B]0;PWNED\\x07\\x1B[2Jb.cnv: cannot be opened"},
         {"unknown export", "--export xls x.cnv", 2, "unknown export 'xls' (csv, netcdf or odv)"},
         {"NetCDF", "--export netcdf --output " + dir.path("c.nc") + " " + kSb911, 0, "Wrote " + dir.path("c.nc")},
-        {"ODV", "--export odv --output " + dir.path("c.txt") + " -- " + cnv, 0, "Wrote " + dir.path("c.txt")},
+        {"ODV", "--export odv --output " + dir.path("c.txt") + " -- -cast7.cnv", 0, "Wrote " + dir.path("c.txt")},
         {"an output in no folder", "--report cast --output " + dir.path("none/c.pdf") + " " + kSb911, 1,
          "Could not write " + dir.path("none/c.pdf") + ": cannot be written: No such file or directory"},
         {"the cast tables", "--report casts --output " + dir.path("casts.pdf") + " " + kSb911, 0, ""},
         {"a fitted station plot", "--report stations --output " + dir.path("fitted.pdf") + " " + kSb911, 0, ""},
-        {"a station plot, fixed frame", "--report stations --output " + dir.path("fixed.pdf") + " -- " + cnv, 0, ""},
+        {"station plot, fixed frame", "--report stations --output " + dir.path("fixed.pdf") + " -- -cast7.cnv", 0, ""},
         {"--fit alone", "--fit " + kSb911, 2, "--fit goes with --report"},
         {"casts out of order", "--report section --casts 9-3 " + kSb911, 2, "--casts needs FIRST-LAST"},
         {"casts the cruise has not", "--report section --casts 30-36 " + kSb911, 1, "the cruise has 35 casts"},
@@ -314,7 +310,7 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const int status = std::system((kHeadless + row.args + " >" + dir.path("said") + " 2>&1").c_str());
+        const int status = std::system(("cd " + dir.path("") + " && " + kHeadless + row.args + " >said 2>&1").c_str());
         const std::string said = slurp(dir.path("said"));
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status);
         EXPECT_NE(said.find(row.output), std::string::npos) << said;
