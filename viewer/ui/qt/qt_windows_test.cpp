@@ -317,8 +317,7 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
         EXPECT_EQ(said.find_first_of("\x07\x1b"), std::string::npos);
     }
     EXPECT_EQ(slurp(kept), "an earlier export\n");
-    EXPECT_TRUE(std::filesystem::is_regular_file(dir.path("s.pdf")))
-        << "what a stopped load read, with nothing to keep";
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.path("s.pdf"))) << "a stopped load's report, none to keep";
     EXPECT_EQ(slurp(kSb911).substr(0, 4), "E617");
     // Cast 1's first sample and its sample nearest 5 m, blanks folded (pdftotext guesses the spacing).
     ASSERT_EQ(std::system(("pdftotext -layout " + dir.path("casts.pdf") + " " + dir.path("casts.txt")).c_str()), 0);
