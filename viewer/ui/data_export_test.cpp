@@ -20,15 +20,13 @@ TEST(DataExport, TheSampleCruiseInEveryFormat) {
     std::filesystem::copy(QUENVAR_SAMPLES_DIR "/sb911", dir.path(""));
     FakeViewer f;
     ASSERT_FALSE(load_file(f.viewer, dir.path("EN617.hdr")).stopped);
-    const struct {
-        DataFormat format;
-        std::string output, file, shown;
-    } rows[] = {
-        {DataFormat::csv, "", "casts.csv", "casts.csv"},
-        {DataFormat::netcdf, "", "casts.nc", "casts.nc"},
+    // clang-format off
+    const struct { DataFormat format; std::string output, file, shown; } rows[] = {
+        {DataFormat::csv, "", "casts.csv", "casts.csv"}, {DataFormat::netcdf, "", "casts.nc", "casts.nc"},
         {DataFormat::odv, "", "casts_odv.txt", "casts_odv.txt"},
         {DataFormat::csv, dir.path("a\x1b]0;x\a.csv"), "a\x1b]0;x\a.csv", "a\\x1B]0;x\\x07.csv"},
     };
+    // clang-format on
     const ExportInfo info{"quenvar9", "quenvar9 --export netcdf EN617.hdr", 1714564800};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);

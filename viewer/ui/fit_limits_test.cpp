@@ -25,12 +25,9 @@ void fill(CruiseData& d, int c, int var, const std::vector<double>& values) {
 // Round limits over the casts' stored values, held inside the scroll range
 // (depth 0..500, temperature -2..30, salinity 28..37, transmission 3..5).
 TEST(FittedLimits, RoundAndInsideTheScrollRange) {
+    // clang-format off
     struct Row {
-        const char* name;
-        int var;
-        std::vector<std::vector<double>> casts;
-        Limits want;
-        int first = 1, last = 3;
+        const char* name; int var; std::vector<std::vector<double>> casts; Limits want; int first = 1, last = 3;
     };
     const Row rows[] = {
         {"over every cast", kTemp, {{14.58, 14.9}, {15.03}}, std::pair(14.5, 15.1)},
@@ -44,6 +41,7 @@ TEST(FittedLimits, RoundAndInsideTheScrollRange) {
         {"negative depths: from -4, held at 0", kDepth, {{-3.2, 11.6}}, std::pair(0.0, 12.0)},
         {"a lone depth of 0: one metre", kDepth, {{0}}, std::pair(0.0, 1.0)},
     };
+    // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         CruiseData d;

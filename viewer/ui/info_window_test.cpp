@@ -20,20 +20,17 @@ TEST(Showinfo, WorkedExampleAndTheEmptyCastZero) {
     d.year[3] = 99, d.month[3] = 5, d.day[3] = 12, d.hour[3] = 14.5, d.botdep[3] = 85;
     d.curcast = 3;
     showinfo(f.viewer);
-    EXPECT_EQ(f.info.fields, (Fields{{labsta, "007"},
-                                     {lablat, " 41 30.5 N"},
-                                     {lablong, "70 12.3 W"},
-                                     {labdate, "99\\5\\12"},
-                                     {labhour, "14.5"},
-                                     {labbot, "85"}}));
+    const Fields worked{{labsta, "007"},        {lablat, " 41 30.5 N"}, {lablong, "70 12.3 W"},
+                        {labdate, "99\\5\\12"}, {labhour, "14.5"},      {labbot, "85"}};
+    EXPECT_EQ(f.info.fields, worked);
     d.castfile[3] = "c.cnv", d.lat[3] = 41.5;  // lon unset: no position
     showinfo(f.viewer);
     EXPECT_EQ(f.info.fields[lablat] + f.info.fields[lablong], "");
     d.curcast.reset();
     showinfo(f.viewer);
-    EXPECT_EQ(
-        f.info.fields,
-        (Fields{{labsta, ""}, {lablat, "  . N"}, {lablong, " . W"}, {labdate, "\\\\"}, {labhour, "."}, {labbot, ""}}));
+    const Fields empty{{labsta, ""},      {lablat, "  . N"}, {lablong, " . W"},
+                       {labdate, "\\\\"}, {labhour, "."},    {labbot, ""}};
+    EXPECT_EQ(f.info.fields, empty);
 }
 
 }  // namespace

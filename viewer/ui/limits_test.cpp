@@ -19,14 +19,11 @@ auto dialog(const FakeLimitDialog& b) {
 // stores a pair in order, closes and redraws; a pair not in order (equal
 // included) sets the bars to their ends, which a second press refuses again.
 TEST(LimitOk, StoresPairsInOrderAndRefusesTheRest) {
-    struct Row {
-        const char* name;
-        int a, b;
-        double lo, hi;
-        bool visible;
-    };
-    const Row rows[] = {
-        {"as shown", 4, 10, 4, 10, false}, {"equal", 12, 12, 4.5, 9.5, true}, {"reversed", 20, 4, 4.5, 9.5, true}};
+    // clang-format off
+    struct Row { const char* name; int a, b; double lo, hi; bool visible; };
+    const Row rows[] = {{"as shown", 4, 10, 4, 10, false}, {"equal", 12, 12, 4.5, 9.5, true},
+                        {"reversed", 20, 4, 4.5, 9.5, true}};
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeViewer f;

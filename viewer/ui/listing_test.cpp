@@ -15,13 +15,8 @@ using Op = RecordingSurface::Op;
 // blanked by a solid box, then printed at y = row + 1; scans outside stay blank.
 TEST(Listcast, RowsBlankedThenPrintedInTheFormOfTheLayout) {
     const std::string base = "    12.  05.50   33.100";
-    struct Row {
-        const char* name;
-        int cast, npts, p;
-        double ncol, temp;
-        std::vector<double> ys;
-        std::string first;
-    };
+    // clang-format off
+    struct Row { const char* name; int cast, npts, p; double ncol, temp; std::vector<double> ys; std::string first; };
     const Row rows[] = {
         {"six scans of six values", 7, 20, 1, 5, 5.5, {2, 3, 4, 5, 6, 7}, base + "    0.50    25.123    4.25"},
         {"scrolled to the last scan", 7, 10, 10, 5, 5.5, {2}, "   102.  05.50   33.100    0.50    25.123    4.25"},
@@ -31,6 +26,7 @@ TEST(Listcast, RowsBlankedThenPrintedInTheFormOfTheLayout) {
         {"no SB911 layout, cast 50", 50, 1, 1, 0, 5.5, {2}, base + "            25.123"},
         {"no SB911 layout, cast 49", 49, 1, 1, 0, 5.5, {}, ""},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeViewer f;

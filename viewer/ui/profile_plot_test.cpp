@@ -12,9 +12,10 @@ namespace {
 
 using Op = RecordingSurface::Op;
 
-// (x1, y1, x2, y2, colour) of every line drawn.
-std::vector<std::tuple<double, double, double, double, Color>> lines(const RecordingSurface& s) {
-    std::vector<std::tuple<double, double, double, double, Color>> out;
+using Lines = std::vector<std::tuple<double, double, double, double, Color>>;  // x1, y1, x2, y2, colour
+
+Lines lines(const RecordingSurface& s) {
+    Lines out;
     for (const auto& c : s.of(Op::Line)) out.emplace_back(c.a, c.b, c.c, c.d, c.state.fore);
     return out;
 }
@@ -30,14 +31,10 @@ TEST(Drawcast, DrawThenErase) {
     f.lister.scroll.Max(20), f.lister.scroll.Value(10), f.lister.list.clear();
     drawcast(f.viewer, 1);
     // Temperature: a point and two segments; a point of each other variable; each in its colour.
-    const auto drawn = lines(f.quenvar.plot);
-    EXPECT_EQ(drawn, (
-                         std::vector<std::tuple<double, double, double, double, Color>>{{50, 50, 50, 50, QBColor(1)},
-                                                                                        {50, 50, 50, 60, QBColor(1)},
-                                                                                        {50, 60, 50, 70, QBColor(1)},
-                                                                                        {50, 50, 50, 50, QBColor(3)},
-                                                                                        {20, 50, 20, 50, QBColor(5)},
-                                                                                        {80, 50, 80, 50, QBColor(4)}}));
+    const Lines drawn = lines(f.quenvar.plot);
+    const Lines want{{50, 50, 50, 50, QBColor(1)}, {50, 50, 50, 60, QBColor(1)}, {50, 60, 50, 70, QBColor(1)},
+                     {50, 50, 50, 50, QBColor(3)}, {20, 50, 20, 50, QBColor(5)}, {80, 50, 80, 50, QBColor(4)}};
+    EXPECT_EQ(drawn, want);
     EXPECT_EQ(std::tuple(last(f.quenvar.captions), f.info.fields[InfoField::labsta], f.lister.scroll.Max()),
               std::tuple("/cruise/c1.PRE", "001", 3));
     const auto texts = f.lister.list.texts();  // scan 3 as the range shrank, then scans 1 to 3
@@ -53,14 +50,11 @@ TEST(Drawcast, DrawThenErase) {
 // Arrows step with wrap-around; the old marker is reset (cast 0 has no erase:
 // -0 draws), the new one filled.
 TEST(FormKeyDown, StepsWithWrapAround) {
-    struct Row {
-        const char* name;
-        int ncast, from, key, to;
-    };
-    const Row rows[] = {{"right from the last cast", 3, 3, 39, 1},
-                        {"left from cast 1", 3, 1, 37, 3},
-                        {"right", 3, 2, 39, 3},
-                        {"before any load, left", 0, 0, 37, 0}};
+    // clang-format off
+    struct Row { const char* name; int ncast, from, key, to; };
+    const Row rows[] = {{"right from the last cast", 3, 3, 39, 1}, {"left from cast 1", 3, 1, 37, 3},
+                        {"right", 3, 2, 39, 3}, {"before any load, left", 0, 0, 37, 0}};
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeViewer f;

@@ -30,7 +30,7 @@ struct Reports : FakeViewer {
 };
 
 // One job, a page a cast, filemsg naming each, the current cast drawn again;
-// a failed job is told; no cast, no job; the station plot tells of no coastline.
+// no cast, no job; the station plot tells of no coastline.
 TEST(Reports, PrintJobs) {
     Reports f(3, 2);
     print_casts(f.viewer, 1);
@@ -40,10 +40,6 @@ TEST(Reports, PrintJobs) {
               std::tuple(false, "Wrote /cruise/casts.pdf", "/cruise/002.PRE"));
     print_casts(f.viewer, 0);
     EXPECT_EQ(f.job(), std::tuple("/cruise/cast-002.pdf", 0u, Op::EndDoc));
-    f.printer.fail = "disk full";
-    EXPECT_FALSE(print_casts(f.viewer, 0, "/out/cast.pdf"));
-    EXPECT_EQ(last(f.quenvar.statuses), "Could not write /out/cast.pdf: disk full");
-    f.printer.fail.clear();
 
     EXPECT_TRUE(staprint(f.viewer, true, "/out/track.pdf"));
     EXPECT_EQ(f.job(), std::tuple("/out/track.pdf", 0u, Op::EndDoc));
@@ -59,17 +55,14 @@ TEST(Reports, PrintJobs) {
 
 // A cast number never leads the file out of the report folder.
 TEST(Reports, Paths) {
-    struct Row {
-        const char* folder;
-        Report kind;
-        const char* castno;
-        const char* path;
-    };
+    // clang-format off
+    struct Row { const char* folder; Report kind; const char* castno; const char* path; };
     const Row rows[] = {
         {"", Report::stations, "", "stations.pdf"},   {"/data/c1/", Report::track, "", "/data/c1/track.pdf"},
         {"/d", Report::cast, " 7 ", "/d/cast-7.pdf"}, {"/d", Report::cast, "../", "/d/cast-.._.pdf"},
         {"/d", Report::cast, "  ", "/d/cast-4.pdf"},
     };
+    // clang-format on
     Reports f(4, 4);
     for (const Row& row : rows) {
         f.viewer.report_folder = row.folder;

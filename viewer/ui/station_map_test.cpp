@@ -17,9 +17,7 @@ using Op = RecordingSurface::Op;
 constexpr Color kCyan = QBColor(11);
 constexpr Color kWhite = rgb(255, 255, 255);  // the fake map's BackColor
 
-struct Pos {
-    double lon, lat;
-};  // degrees west, north
+using Pos = UserPoint;  // on the map: x degrees west, y degrees north
 
 const ScratchFolder& scratch() {
     static const ScratchFolder folder;
@@ -33,13 +31,15 @@ struct Cruise : FakeViewer {
                     const std::string& coast = scratch().write("c.bln", "3\n-70.5,41.5\n-70,41.6\n-69.9,42\n"))
         : FakeViewer({coast, "", ""}) {
         d.ncast = double(casts.size()), d.curcast = current;
-        for (int i = 1; i <= int(casts.size()); ++i) d.lon[i] = casts[i - 1].lon, d.lat[i] = casts[i - 1].lat;
+        for (int i = 1; i <= int(casts.size()); ++i) d.lon[i] = casts[i - 1].x, d.lat[i] = casts[i - 1].y;
     }
     std::vector<RecordingSurface::Call> circles() const { return Stations.map.of(Op::Circle); }
 };
 
 // A resize redraws map and frame, then fills the current marker; a coastline
-// fault is reported, not told (the load tells it once). No cruise: no drawing.
+// fault is reported, not told (the load tells it once). In the fixed frame the
+// markers are red, of radius stnrad, and give the text colour back for the
+// coastline. No cruise: no drawing.
 TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
     Cruise f({{70.5, 41.25}, {69, 40.5}}, 2, scratch().path("absent.bln"));
     EXPECT_EQ(stamap(f.viewer).file, scratch().path("absent.bln"));
@@ -51,6 +51,10 @@ TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
     EXPECT_EQ(
         std::tuple(calls.front().op, calls.back().op, calls.back().a, calls.back().state.fill, f.circles().size()),
         std::tuple(Op::Cls, Op::Circle, 69.0, kCyan, 3u));
+    const auto scale = f.Stations.map.of(Op::Scale).at(0), marker = f.circles().at(0);
+    EXPECT_EQ(std::tuple(scale.a, scale.b, scale.c, scale.d), std::tuple(71.0, 42.5, 65.5, 40.0));
+    EXPECT_EQ(std::tuple(marker.c, marker.state.fore, marker.state.fill, f.Stations.map.ForeColor()),
+              std::tuple(0.08, QBColor(4), kWhite, Color{0}));
     EXPECT_TRUE(f.quenvar.plot.calls().front().op == Op::Cls && f.alerts.shown.empty() && f.quenvar.statuses.empty());
     Cruise none({}, 0);
     none.d.curcast.reset();
@@ -63,12 +67,8 @@ TEST(StationsResize, RedrawsAndFillsTheCurrentCastOrDrawsNothing) {
 // below 0.05. A pick resets the old marker, then fills the new; any button
 // and modifier picks; a miss changes nothing.
 TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
-    struct Row {
-        const char* name;
-        int button, shift, current;
-        double x, y;
-        int picked;
-    };  // picked 0: none
+    // clang-format off
+    struct Row { const char* name; int button, shift, current; double x, y; int picked; };  // picked 0: none
     const Row rows[] = {
         {"0.049 west and south", 1, 0, 1, 70.5 + 0.049, 41.25 - 0.049, 2},
         {"0.049 east and north, right button with shift", 2, 1, 1, 70.5 - 0.049, 41.25 + 0.049, 2},
@@ -78,6 +78,7 @@ TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
         {"casts 0.03 apart, the press nearer cast 4", 1, 0, 1, 70.025, 41, 3},
         {"a miss", 1, 0, 2, 67.5, 41.7, 0},
     };
+    // clang-format on
     const std::vector<Pos> casts{{69, 40.5}, {70.5, 41.25}, {70.0, 41.0}, {70.03, 41.0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -87,7 +88,7 @@ TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
         using Marks = std::vector<std::pair<double, Color>>;
         Marks marks;
         for (const auto& c : f.circles()) marks.emplace_back(c.a, c.state.fill);
-        const Marks picked{{casts[row.current - 1].lon, kWhite}, {casts[std::max(row.picked, 1) - 1].lon, kCyan}};
+        const Marks picked{{casts[row.current - 1].x, kWhite}, {casts[std::max(row.picked, 1) - 1].x, kCyan}};
         EXPECT_EQ(marks, row.picked ? picked : Marks{});
         EXPECT_EQ(f.quenvar.captions.empty(), !row.picked);
     }

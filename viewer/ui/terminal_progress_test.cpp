@@ -2,20 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <unistd.h>
-#include <algorithm>
 #include <string>
 
 namespace {
 
-// What the other end of `fd` has been sent.
+// What the other end of `fd` has been sent: read until nothing more comes for
+// a fifth of a second (a pseudo-terminal passes its bytes on a little later).
 std::string sent(int fd) {
-    ::fcntl(fd, F_SETFL, O_NONBLOCK);
+    std::string out;
     char buf[512];
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    return std::string(buf, std::size_t(std::max<ssize_t>(n, 0)));
+    for (pollfd p{fd, POLLIN, 0}; ::poll(&p, 1, 200) > 0;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0) break;
+        out.append(buf, std::size_t(n));
+    }
+    return out;
 }
 
 // On a (pseudo-)terminal the line is drawn over in place, then erased; into a pipe nothing is written.
