@@ -14,8 +14,7 @@ TEST(CastMeta, CastTimeReadsTwoDigitYearsAndRefusesImpossibleDates) {
         {"31 April", 18, 4, 31, 0, {}}, {"month 13", 18, 13, 1, 0, {}}, {"month 0", 18, 0, 1, 0, {}},
         {"hour 24", 18, 7, 20, 24, {}}, {"last moment of a year", 18, 12, 31, 23.999, 1546300796.4},
         {"half a day", 18, 7, 20.5, 1, {}}, {"no year (a Bongo-SB tow)", {}, 7, 20, 23.6, {}},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CruiseData d;

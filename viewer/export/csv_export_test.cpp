@@ -36,8 +36,7 @@ TEST(CsvExport, TextFieldsAreSafeInASpreadsheet) {
         {"formula with a comma: marked, quoted", "=1,2", "\"'=1,2\""}, {"trailing blank quoted", "L1 ", "\"L1 \""},
         {"leading blank quoted", " 01", "\" 01\""}, {"control characters", std::string("a\0b\x1b[2Jc", 8), "ab[2Jc"},
         {"a Latin-1 byte, a lone minus", "-\xED", "'-\xC3\xAD"}, {"plain", "L12", "L12"}, {"empty", "", ""},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const auto& row : rows) EXPECT_EQ(csv_field(row.in), row.out) << row.name;
 }
 

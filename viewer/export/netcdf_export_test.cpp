@@ -33,8 +33,7 @@ TEST(NetcdfExport, ReadsBackThroughTheNetcdfLibrary) {
         {"fluorescence", {2, 0}, ffill}, {"z", {2, 1}, ffill}, {"time", {0}, 1532107440}, {"time", {1}, dfill},
         {"time", {2}, dfill}, {"lat", {0}, 41.2}, {"lon", {0}, -70.5}, {"lat", {1}, 40.5}, {"lon", {1}, -70.9},
         {"lat", {2}, dfill}, {"lon", {2}, dfill}, {"bottom_depth", {0}, 45}, {"bottom_depth", {2}, ffill},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const auto& row : values) {
         SCOPED_TRACE(std::string(row.var) + " at " + std::to_string(row.at[0]) + "," + std::to_string(row.at.back()));
         double got = 0;
@@ -53,8 +52,7 @@ TEST(NetcdfExport, ReadsBackThroughTheNetcdfLibrary) {
         {"geospatial_lat_min", 40.5}, {"geospatial_lat_max", 41.2}, {"geospatial_lon_min", -70.9},
         {"geospatial_lon_max", -70.5}, {"geospatial_vertical_min", 1.0}, {"geospatial_vertical_max", 5.0},
         {"time_coverage_start", "2018-07-20T17:24:00Z"}, {"time_coverage_end", "2018-07-20T17:24:00Z"},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const auto& row : attributes) {
         SCOPED_TRACE(row.name);
         std::size_t length = 0;

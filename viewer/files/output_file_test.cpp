@@ -60,8 +60,7 @@ TEST(OutputFile, WritesThroughLinksKeepsModesAndRefusesWhatItMustNotReplace) {
         {"kept when it may not be replaced", {}, "old.csv", "exists and was kept", {"old.csv"}, "old.csv", 0640, false},
         {"made when there is none to keep", {}, "new.csv", "", {"old.csv", "new.csv"}, "new.csv", 0644, false},
         {"no such folder", {}, "none/x.csv", "cannot be written: No such file or directory", {"old.csv"}},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& row : rows) {
         for (bool named : {false, true}) {
             SCOPED_TRACE(std::string(row.name) + (named ? ", named temporary" : ", unnamed temporary"));

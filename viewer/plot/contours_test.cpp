@@ -28,8 +28,7 @@ TEST(TraceContours, KnownLevelSetsAsWholeLines) {
          [](FieldPoint p) { return std::abs(p.x - 0.5); }, false},
         {"the paraboloid, a circle", sampled(61, -1, 1, [](double x, double y) { return x * x + y * y; }), 0.25,
          [](FieldPoint p) { return std::abs(std::hypot(p.x, p.y) - 0.5); }, true},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const std::vector<Polyline> lines = trace_contours(r.f, r.level);
@@ -59,8 +58,7 @@ TEST(TraceContours, SaddlesByTheMeanAndHolesLeftOut) {
          {{{0, 0.5}, {0.5, 0}}, {{1, 0.5}, {0.5, 1}}}},
         {"mean below: the zeros joined", {1, 0, 0, 1}, 0.6, {{{0, 0.4}, {0.4, 0}}, {{1, 0.6}, {0.6, 1}}}},
         {"a NaN corner", {1, 0, NAN, 1}, 0.5, {}},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& r : rows) {
         Field f(2, 2, 0, 0, 1, 1);
         f.z = r.z;

@@ -47,8 +47,7 @@ TEST(MapFrame, FitsTheStationsOutsideTheFixedFrame) {
         // -40..-42 N, padded by 0.1 and 0.2; r = 0.64 cos(-41) < 2.4 / 1.2.
         {"southern hemisphere", {{-150, -40}, {-151, -42}},
          MapFrame{-150.5 + 1.2 / r(-41), -39.8, -150.5 - 1.2 / r(-41), -42.2, true}},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const MapFrame f = map_frame(cruise(row.stations));

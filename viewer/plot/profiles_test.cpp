@@ -69,8 +69,7 @@ TEST(DrawProfile, SegmentsNeedBothEndsStrictlyInside) {
         {"below the depth axis", kTemp, {{99, 12}, {100, 12}, {120, 12}}, {{50, 99, 50, 99}}},
         {"another depth range", kTemp, {{75, 12}, {120, 12}}, {{50, 50, 50, 50}, {50, 50, 50, 80}}, 150},
         {"empty cast holding scan 1 of an earlier, longer cruise", kTemp, {{10, 12}}, {}, 100, true},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         CruiseData d = started();

@@ -21,8 +21,7 @@ TEST(RoundAxis, SmallestStepThatBracketsInEightIntervals) {
         {"negative depths", -3.2, 11.6, -4, 12, 2},
         {"all equal: widened by 0.5 each way", 14.6, 14.6, 14, 15.2, 0.2},
         {"not finite", NAN, 3, 0, 1, 1},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const RoundAxis a = round_axis(r.lo, r.hi);
@@ -51,8 +50,7 @@ TEST(RoundLevels, StrictlyInsideAtTheSmallestStepThatFits) {
         {"ends on a level are left out", 22, 27, ts, 10, {23, 24, 25, 26}},
         {"too wide for the largest step: the largest", 0, 21, ts, 10, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}},
         {"1-2-5 over a fitted temperature axis", 0, 25, steps_125(), 10, {5, 10, 15, 20}},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& r : rows) EXPECT_EQ(round_levels(r.lo, r.hi, r.steps, r.max), r.want) << r.name;
 }
 

@@ -22,8 +22,7 @@ TEST(GreatCircle, KnownDistances) {
         {"a degree along a meridian",     41,   70,  42,   70,  kDegreeKm},
         {"a degree of longitude at 60 N", 60,   4,   60,   5,   55.59640},
         {"the same place",                50.3, 4.2, 50.3, 4.2, 0},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& r : rows)
         EXPECT_NEAR(great_circle_km(r.lat1, r.lon1, r.lat2, r.lon2), r.km, 1e-5 * std::max(1.0, r.km)) << r.name;
 }
@@ -105,8 +104,7 @@ TEST(SectionGrid, StationsFromTheCasts) {
          {{nan, 0, {{0, 1}, {10, 1}}}, {41, 70, {{0, 1}, {10, 1}}, nan, false}, a, {41.5, 70, {{0, 1}, {10, 1}}}},
          {1, 3}, {{3}}, {10, 15, 20}, 10},
         {"no cast", {}, {}, {}, {}, 0},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const SectionGrid s = make_section(cruise(r.casts), r.choice, 3);

@@ -55,8 +55,7 @@ TEST(TsPick, NearestDotWithinTheRadius) {
         {"on the radius", 20, 32, 0, -4, 1, 2},
         {"just beyond it", 20, 32, 0, -4.01, 0, 0},
         {"a scan above the box", 25, 33, 0, 0, 0, 0},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& r : rows) {
         const auto [x, y] = at(r.t, r.s);
         const auto pick = ts_pick(d, kCanvas, false, x + r.dx, y + r.dy, 4);

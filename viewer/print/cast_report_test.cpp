@@ -59,8 +59,7 @@ TEST_F(CastReport, HeaderLegendAndProfiles) {
         {{15, -65}, "Lat:   41 30.5 N"}, {{60, -65}, "Hour (GMT):     13.5"},
         {{15, -60}, "Lon:   70 5. W"},   {{60, -60}, "Bottom depth:  85"},
         {{-9, -35}, " 2.0"},             {{102, -11}, "28.0"}, {{-9, 98}, " 50."},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const auto& [at, text] : want) EXPECT_EQ(texts[at], text);
     std::map<int, int> profile_lines;
     for (const auto& c : page.of(Op::Line)) {
@@ -89,8 +88,7 @@ TEST_F(CastReport, TableRowsAtStandardDepths) {
         {"equal distances choose the later", {4, 6, 8}, {4, 6, 8}, 141},
         {"deeper than 300 m: slots 16 to 20 take the next samples, then the stop", metres,
          {1, 5, 10, 15, 20, 25, 30, 40, 50, 75, 100, 150, 200, 250, 300, 301, 302, 303, 304, 305, 400}, 243},
-    };
-    // clang-format on
+    };  // clang-format on
     const std::string rest = padnum(8, 2, 12) + padnum(8, 2, 33.5) + padnum(8, 2, 0) + padnum(8, 2, 25.5);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -89,8 +89,7 @@ TEST_F(StationPlot, MarkersLabelsTrackCoastlineFrameAndTitle) {
 TEST_F(StationPlot, TrackSegmentsJoinConsecutiveFilledCasts) {
     // clang-format off
     struct Row { const char* name; int first, casts; std::size_t segments; } rows[] = {
-        {"no cruise", 1, 0, 0}, {"Bongo-SB tows on a fresh start", 51, 3, 2}};
-    // clang-format on
+        {"no cruise", 1, 0, 0}, {"Bongo-SB tows on a fresh start", 51, 3, 2}};  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         d = CruiseData{};

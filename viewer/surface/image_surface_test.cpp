@@ -33,8 +33,7 @@ TEST(ImageSurface, OverdrawInBackColorErasesEveryShape) {
     struct Mapping { const char* name; int width, height; double dpr, x1, y1, x2, y2; };  // sizes in logical pixels
     const Mapping mappings[] = {{"degrees west, x reversed", 300, 180, 1,   72,  44,  64.5,  36.6},
                                 {"hidpi 1.5, y up",          201, 133, 1.5, -10, 110, 110,   -40},
-                                {"hidpi 2, tiny units",      150, 90,  2,   0,   0,   0.001, 0.0007}};
-    // clang-format on
+                                {"hidpi 2, tiny units",      150, 90,  2,   0,   0,   0.001, 0.0007}};  // clang-format on
     for (const Mapping& m : mappings) {
         SCOPED_TRACE(m.name);
         ImageSurface s(m.width, m.height, m.dpr, kBack);
@@ -109,8 +108,7 @@ TEST(ImageSurface, InkOfSingleCalls) {
         {"too few pixels", [](auto& s) { s.Image(RgbImage{2, 2, {kRed}}, 0, 0, 50, 50); }, QRect(), 0},
         {"a square", [](auto& s) { s.FillPolygon({{10, 20}, {60, 20}, {60, 70}, {10, 70}}, kRed); },
          QRect(20, 20, 100, 50), 5000, {kBack, kBack, kRed, kRed}},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         ImageSurface s(200, 100, 1, kBack);

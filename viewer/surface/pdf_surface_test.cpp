@@ -120,8 +120,7 @@ TEST_F(PdfSurfaceTest, JoinedSegmentsLookAsWhenStrokedOneByOne) {
     // clang-format off
     struct Row { const char* name; int style, min_runs, max_runs; };  // marks along the straight curve
     const Row rows[] = {{"solid", kDrawSolid, 1, 1}, {"dash", kDrawDash, 40, 80},
-                        {"dot", kDrawDot, 120, 240}, {"dash-dot", kDrawDashDot, 70, 130}};
-    // clang-format on
+                        {"dot", kDrawDot, 120, 240}, {"dash-dot", kDrawDashDot, 70, 130}};  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QImage img[2];

@@ -25,8 +25,7 @@ TEST(DataExport, TheSampleCruiseInEveryFormat) {
         {DataFormat::csv, "", "casts.csv", "casts.csv"}, {DataFormat::netcdf, "", "casts.nc", "casts.nc"},
         {DataFormat::odv, "", "casts_odv.txt", "casts_odv.txt"},
         {DataFormat::csv, dir.path("a\x1b]0;x\a.csv"), "a\x1b]0;x\a.csv", "a\\x1B]0;x\\x07.csv"},
-    };
-    // clang-format on
+    };  // clang-format on
     const ExportInfo info{"quenvar9", "quenvar9 --export netcdf EN617.hdr", 1714564800};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);

@@ -40,8 +40,7 @@ TEST(FittedLimits, RoundAndInsideTheScrollRange) {
         {"depth from the surface", kDepth, {{1.4, 11.6}, {9.1}}, std::pair(0.0, 12.0)},
         {"negative depths: from -4, held at 0", kDepth, {{-3.2, 11.6}}, std::pair(0.0, 12.0)},
         {"a lone depth of 0: one metre", kDepth, {{0}}, std::pair(0.0, 1.0)},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         CruiseData d;

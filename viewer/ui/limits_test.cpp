@@ -22,8 +22,7 @@ TEST(LimitOk, StoresPairsInOrderAndRefusesTheRest) {
     // clang-format off
     struct Row { const char* name; int a, b; double lo, hi; bool visible; };
     const Row rows[] = {{"as shown", 4, 10, 4, 10, false}, {"equal", 12, 12, 4.5, 9.5, true},
-                        {"reversed", 20, 4, 4.5, 9.5, true}};
-    // clang-format on
+                        {"reversed", 20, 4, 4.5, 9.5, true}};  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeViewer f;

@@ -25,8 +25,7 @@ TEST(Listcast, RowsBlankedThenPrintedInTheFormOfTheLayout) {
         {"five values", 1, 1, 1, 4, 5.5, {2}, base + "    0.50    25.123"},
         {"no SB911 layout, cast 50", 50, 1, 1, 0, 5.5, {2}, base + "            25.123"},
         {"no SB911 layout, cast 49", 49, 1, 1, 0, 5.5, {}, ""},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeViewer f;

@@ -83,8 +83,7 @@ TEST_F(LoadFlow, CommandLineFilesGoToTheReaderTheirNameCalls) {
         {"missing cruise header", folder.path("missing.hdr"), "SB911 data", 0, ""},
         {"the Bongo-SB sample", QUENVAR_SAMPLES_DIR "/bongo/header.dat", "", 54, QUENVAR_SAMPLES_DIR "/bongo/"},
         {"HEADER.DAT from a DOS machine", folder.write("c/HEADER.DAT", bongo_record("7  ")), "", 51, folder.path("c/")},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake.alerts.shown.clear();

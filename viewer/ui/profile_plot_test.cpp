@@ -53,8 +53,7 @@ TEST(FormKeyDown, StepsWithWrapAround) {
     // clang-format off
     struct Row { const char* name; int ncast, from, key, to; };
     const Row rows[] = {{"right from the last cast", 3, 3, 39, 1}, {"left from cast 1", 3, 1, 37, 3},
-                        {"right", 3, 2, 39, 3}, {"before any load, left", 0, 0, 37, 0}};
-    // clang-format on
+                        {"right", 3, 2, 39, 3}, {"before any load, left", 0, 0, 37, 0}};  // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeViewer f;

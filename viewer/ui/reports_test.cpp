@@ -61,8 +61,7 @@ TEST(Reports, Paths) {
         {"", Report::stations, "", "stations.pdf"},   {"/data/c1/", Report::track, "", "/data/c1/track.pdf"},
         {"/d", Report::cast, " 7 ", "/d/cast-7.pdf"}, {"/d", Report::cast, "../", "/d/cast-.._.pdf"},
         {"/d", Report::cast, "  ", "/d/cast-4.pdf"},
-    };
-    // clang-format on
+    };  // clang-format on
     Reports f(4, 4);
     for (const Row& row : rows) {
         f.viewer.report_folder = row.folder;

@@ -77,8 +77,7 @@ TEST(StationsMouseDown, PicksTheLowestIndexWhoseBoxHoldsThePress) {
         {"the current cast is drawn again", 4, 0, 2, 70.5, 41.25, 2},
         {"casts 0.03 apart, the press nearer cast 4", 1, 0, 1, 70.025, 41, 3},
         {"a miss", 1, 0, 2, 67.5, 41.7, 0},
-    };
-    // clang-format on
+    };  // clang-format on
     const std::vector<Pos> casts{{69, 40.5}, {70.5, 41.25}, {70.0, 41.0}, {70.03, 41.0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -10,8 +10,7 @@
 namespace {
 
 // Two casts of three scans. A hidden window is not drawn; a shown one follows
-// each cast drawn, from a cleared image. The press on a dot is
-// PlotPanels.TsDiagramFollowsKeysAndPicks's.
+// each cast drawn, from a cleared image. The real window's test presses a dot.
 TEST(TsWindow, FollowsTheCurrentCastWhenShown) {
     FakeViewer f{ViewerPaths{}};
     FakePlotWindow ts;

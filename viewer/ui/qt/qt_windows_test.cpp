@@ -155,8 +155,7 @@ TEST(QtWindows, StartUpAndLimitBars) {
         {"depth, max down", "depth", true, Qt::Key_Down, 95},
         {"then temperature, min down", "temp", false, Qt::Key_Down, 1},
         {"temperature, max up", "temp", true, Qt::Key_Up, 23},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         app.main_window().action(r.menu)->trigger();
@@ -306,8 +305,7 @@ TEST(CommandLine, OptionsOutputsAndExitStatus) {
         {"the T-S page", "--report ts --fit --output " + dir.path("ts.pdf") + " " + kSb911, 0, "Wrote"},
         {"section", "--report section --variable salinity --casts 2-20 --output " + dir.path("sec.pdf") + " " + kSb911,
          0, "Wrote"},
-    };
-    // clang-format on
+    };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const int status = std::system(("cd " + dir.path("") + " && " + kHeadless + row.args + " >said 2>&1").c_str());
