@@ -1,6 +1,16 @@
 #include "plot/canvas.h"
 
+#include <algorithm>
+
 #include "plot/profiles.h"
+
+Box frame_box(const Canvas& c, double top_lines, double right_chars) {
+    Box b{7 * c.char_width, top_lines * c.line_height, c.width - right_chars * c.char_width,
+          c.height - 2.8 * c.line_height};
+    b.right = std::max(b.right, b.left + 1);
+    b.bottom = std::max(b.bottom, b.top + 1);
+    return b;
+}
 
 std::vector<int> thin_labels(const std::vector<double>& from, const std::vector<double>& to, double gap) {
     std::vector<int> kept;

@@ -20,6 +20,11 @@ struct Box {
     bool contains(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
+// A plot frame on the canvas: seven digits of room on the left for the tick
+// labels, `top_lines` lines of text above, `right_chars` characters on the
+// right and the axis title's rows below; never narrower or lower than a pixel.
+Box frame_box(const Canvas& c, double top_lines, double right_chars);
+
 // Which of a row of labels to print so that none overlaps the one before:
 // label k spans from[k]..to[k] along the row, in order; a label is kept when
 // it starts at least `gap` past the end of the last one kept. The first is

@@ -170,13 +170,7 @@ void draw_colour_bar(PlotSurface& s, const CruiseData& d, const Canvas& c, const
 
 }  // namespace
 
-Box section_box(const Canvas& c, bool titled) {
-    Box b{7 * c.char_width, (titled ? 1.8 : 0) * c.line_height + 2.2 * c.line_height, c.width - 12 * c.char_width,
-          c.height - 2.8 * c.line_height};
-    b.right = std::max(b.right, b.left + 1);
-    b.bottom = std::max(b.bottom, b.top + 1);
-    return b;
-}
+Box section_box(const Canvas& c, bool titled) { return frame_box(c, (titled ? 1.8 : 0) + 2.2, 12); }
 
 void draw_section(PlotSurface& s, const CruiseData& d, const SectionGrid& sec, const Canvas& c,
                   const std::string& title) {

@@ -188,13 +188,7 @@ void draw_current(PlotSurface& s, const CruiseData& d, const Canvas& c, const Ax
 
 }  // namespace
 
-Box ts_box(const Canvas& c, bool titled) {
-    Box b{7 * c.char_width, (titled ? 1.8 : 0) * c.line_height + 2.6 * c.line_height, c.width - 6 * c.char_width,
-          c.height - 2.8 * c.line_height};
-    b.right = std::max(b.right, b.left + 1);
-    b.bottom = std::max(b.bottom, b.top + 1);
-    return b;
-}
+Box ts_box(const Canvas& c, bool titled) { return frame_box(c, (titled ? 1.8 : 0) + 2.6, 6); }
 
 std::vector<double> ts_isopycnal_levels(const CruiseData& d) {
     const Axes a = axes_of(d, Box{});
