@@ -115,10 +115,26 @@ std::string station_text(std::string_view value) {
     return std::string(trim(s));
 }
 
+// Some header forms keep only the operator's answers: "**   12 40.46 N" on a
+// line of its own. Such a line is a position only when its hemisphere letter
+// says which axis: a bare "** 003" is the cast, not a latitude.
+void read_unlabelled_position(std::string_view value, CnvHeader& h) {
+    if (value.empty()) return;
+    const auto letter = [&](const char* letters) {
+        return std::string_view(letters).find(value.front()) != std::string_view::npos ||
+               std::string_view(letters).find(value.back()) != std::string_view::npos;
+    };
+    if (!h.bare_lat && letter("NSns")) h.bare_lat = parse_angle(value, 'N');
+    if (!h.bare_lon && letter("EWew")) h.bare_lon = parse_angle(value, 'E');
+}
+
 // A "**" line (the operator's own entries): name, then ':' or '=', then value.
 void read_user_line(std::string_view line, CnvHeader& h) {
     const std::size_t sep = line.find_first_of(":=");
-    if (sep == std::string_view::npos) return;
+    if (sep == std::string_view::npos) {
+        read_unlabelled_position(trim(line), h);
+        return;
+    }
     std::string unit;
     const std::string name = plain_name(line.substr(0, sep), &unit);
     const std::string_view value = trim(line.substr(sep + 1));
@@ -231,6 +247,7 @@ std::optional<std::pair<Angle, Angle>> CnvHeader::position() const {
                         nmea_lon->degrees == 0 && nmea_lon->minutes == 0;
     if (nmea_lat && nmea_lon && !no_fix) return std::pair(*nmea_lat, *nmea_lon);
     if (user_lat && user_lon) return std::pair(*user_lat, *user_lon);
+    if (bare_lat && bare_lon) return std::pair(*bare_lat, *bare_lon);
     return std::nullopt;
 }
 

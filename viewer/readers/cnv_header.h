@@ -42,14 +42,16 @@ struct CnvHeader {
     std::vector<CnvColumn> columns;  // column i; an empty name where none is given
     std::optional<double> bad_flag;  // as "# bad_flag =" declares it
     std::optional<Angle> nmea_lat, nmea_lon, user_lat, user_lon;
+    std::optional<Angle> bare_lat, bare_lon;       // "**" lines holding a position alone
     std::array<std::optional<CastTime>, 4> times;  // NMEA UTC, start_time, System UTC, System UpLoad Time
     std::optional<CastTime> user_date;             // "** Date:"
     std::optional<double> user_clock;              // "** Time:", decimal hours
     std::optional<std::string> station;            // UTF-8
     std::optional<double> bottom;                  // metres
 
-    // The NMEA pair, else the "**" pair; nothing without a whole pair. A
-    // NMEA position of exactly 0° N 0° E is a receiver without a fix.
+    // The NMEA pair, else the named "**" pair, else the unnamed one; nothing
+    // without a whole pair. A NMEA position of exactly 0° N 0° E is a
+    // receiver without a fix.
     std::optional<std::pair<Angle, Angle>> position() const;
     // The first of the NMEA time, start_time, the "** Date:" and "** Time:"
     // lines, System UTC and System UpLoad Time that was read; a date without

@@ -65,6 +65,9 @@ TEST(CnvHeader, LinesGivePositionTimeStationAndBottomDepth) {
         {"echo depth in feet", "** Echo depth: 100 ft\n** ECHODEPTH (ft): 10\n", "-|-|-|-|30.48"},
         {"a time of day or a comma is no depth; the next line is", "** Depth: 10:31\n** Depth: 1,234\n** Depth: 55\n",
          "-|-|-|-|55"},
+        {"answers without names: the position lines alone, by their letters",
+         "** H40\n** NOc ANTARES\n**   003\n**   12 40.46 N\n**   038 00.11 W\n**   5480\n** 1T MARINHOS\n",
+         "12.67433|-38.00183|-|-|-"},
         {"a cast latitude, a note in brackets", "** Cast Latitude: 41 11.84N (GPS)\n** Cast Longitude: 70.5 W\n",
          "41.19733|-70.5|-|-|-"},
     };  // clang-format on
