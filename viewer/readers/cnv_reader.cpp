@@ -34,6 +34,10 @@ struct CnvCast {
     std::vector<Bin> bins;
     bool with_trans = false;
     int scan_lines = 0;  // data lines read, usable or not
+    // Scans left out for a depth beyond kShallowest..kDeepest (a pressure
+    // spike of a raw record), and the line and depth of the first.
+    int off_depth = 0, off_depth_line = 0;
+    double off_depth_value = 0;
 };
 
 // What reading one file came to.
@@ -118,10 +122,8 @@ bool CastReader::read_cast(CnvCast& cast, std::string& why, std::atomic<std::uin
         const std::optional<Scan> scan = make(x_.data());
         if (!scan) continue;
         if (!(scan->depth >= kShallowest && scan->depth < kDeepest)) {
-            char text[32];
-            std::snprintf(text, sizeof text, "%.6g", scan->depth);
-            why = at_line(src_.line_number()) + ": a depth of " + text + " m lies outside -100 to 12000 m";
-            return false;
+            if (cast.off_depth++ == 0) cast.off_depth_line = src_.line_number(), cast.off_depth_value = scan->depth;
+            continue;
         }
         bins_.add(*scan);
     }
@@ -263,8 +265,17 @@ void store_cast(CruiseData& d, int i, const CnvCast& cast, const std::string& pa
 
 std::string no_scans_text(const CnvCast& cast) {
     if (cast.scan_lines == 0) return "holds no scans after its *END* line; its header is loaded";
-    return "holds no usable scans: every one of its " + std::to_string(cast.scan_lines) +
-           " scans is marked bad; its header is loaded";
+    return "holds no usable scans: every one of its " + std::to_string(cast.scan_lines) + " scans is marked bad" +
+           (cast.off_depth > 0 ? " or lies outside -100 to 12000 m" : "") + "; its header is loaded";
+}
+
+std::string off_depth_text(const CnvCast& cast) {
+    char depth[32];
+    std::snprintf(depth, sizeof depth, "%.6g", cast.off_depth_value);
+    const bool one = cast.off_depth == 1;
+    return "has " + std::to_string(cast.off_depth) + (one ? " scan" : " scans") + " at a depth outside -100 to " +
+           "12000 m (the first at " + at_line(cast.off_depth_line) + ": " + depth + " m); " +
+           (one ? "it was" : "they were") + " left out";
 }
 
 }  // namespace
@@ -327,6 +338,7 @@ LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const 
         }
         seen.push_back({o.device, o.inode, &path});
         store_cast(d, ++i, o.cast, path);
+        if (o.cast.off_depth > 0 && !o.cast.bins.empty()) result.issues.push_back({path, off_depth_text(o.cast)});
         if (o.cast.bins.empty()) {
             result.issues.push_back({path, no_scans_text(o.cast)});
             ++result.casts_without_scans;

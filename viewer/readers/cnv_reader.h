@@ -27,7 +27,9 @@
 // column titles): items separated by blanks or tabs, or, in a line of whole
 // 11-character fields whose items touch ("34.0200-218.764914"), the fields.
 // Only the columns used are converted; the others must be present. Scans the
-// columns mark bad are dropped; the rest are averaged in depth bins
+// columns mark bad are dropped, and so are scans at a depth outside -100 to
+// 12000 m (the result names the file, their number and the first); the rest
+// are averaged in depth bins
 // (cnv_bins.h), each bin stored with the sigma-t of its mean temperature and
 // salinity. ncol becomes 5 when cast 1 has a transmission column, else 4. A
 // cast with no usable scans keeps its header entries with npts 0, and the
@@ -36,7 +38,7 @@
 // A file that cannot be read, a binary file, a header without *END* or without
 // a required column, a scan line with fewer values than named columns or a
 // used item that is not a number or beyond 1e9 in magnitude, a Ctrl-Z before
-// more data, or a depth outside -100 to 12000 m stops the load: casts read
+// more data stops the load: casts read
 // whole so far stay, the failed cast's entries are left as they were, ncast is
 // the last whole cast.
 //

@@ -98,7 +98,6 @@ TEST(CnvReader, FailuresStopTheLoadNamingTheLine) {
         {"not a number, unprintable", cnv(kDts, "", "1 10 35\n\x01" + std::string(70, 'x') + " 10 35\n"),
          "line 7: \"\\x01" + std::string(63, 'x') + "\"... is not a number"},
         {"words after the first scan line", cnv(kDts, "", "1 10 35\nend of data\n"), "line 7: \"end\" is not a number"},
-        {"out of depth", cnv(kDts, "", "12000 10 35\n"), "line 6: a depth of 12000 m lies outside -100 to 12000 m"},
         {"a used value beyond 1e9", cnv(kDts, "", "1 10 -1e9\n1 10 -1.0000001e9\n"),
          "line 7: sal00 holds -1.0000001e+09, beyond the 1e9 that any measured value stays within"},
         {"Ctrl-Z before more data", cnv(kDts, "", "1 10 35\n2 10 35\x1a" "3 10 35\n"),
@@ -121,15 +120,20 @@ TEST(CnvReader, SameFileOnceAndCastsWithoutScans) {
     std::filesystem::create_symlink(a, folder.path("z.cnv"));
     folder.write("s2.cnv", cnv(kDts, "** Station: B\n", ""));
     const auto flagged = folder.write("s3.cnv", cnv(kDts, "** Station: C\n", "1 1 -9.990e-29\n-9.990e-29 1 1\n"));
+    folder.write("s4.cnv", cnv(kDts, "", "-100 10 35\n-100.5 10 35\n12000 10 35\n11999 10 35\n"));
     CruiseData d;
     d.npts[3] = 7;
-    const LoadResult r = read_cnv(d, {folder.path("z.cnv"), a, folder.path("a/../s2.cnv"), flagged});
-    ASSERT_EQ(r.issues.size(), 3u);
+    const LoadResult r =
+        read_cnv(d, {folder.path("z.cnv"), a, folder.path("a/../s2.cnv"), flagged, folder.path("s4.cnv")});
+    ASSERT_EQ(r.issues.size(), 4u);
     EXPECT_EQ(std::tuple(r.stopped, r.complete(), r.ncast, r.casts_without_scans, d.stdsta[3], d.npts[3].value()),
-              std::tuple(false, false, 3, 2, "C", 0.0));
+              std::tuple(false, false, 4, 2, "C", 0.0));
+    EXPECT_EQ(d.npts[4].value(), 2);  // the scans at -100 and 11999 m
+    EXPECT_EQ(r.issues[2].what,
+              "has 2 scans at a depth outside -100 to 12000 m (the first at line 7: -100.5 m); they were left out");
     EXPECT_EQ(r.issues[0].what, "holds no scans after its *END* line; its header is loaded");
     EXPECT_EQ(r.issues[1].what, "holds no usable scans: every one of its 2 scans is marked bad; its header is loaded");
-    EXPECT_EQ(r.issues[2].file + ": " + r.issues[2].what,
+    EXPECT_EQ(r.issues[3].file + ": " + r.issues[3].what,
               folder.path("z.cnv") + ": is the same file as " + a + ", so it is loaded once");
 }
 
