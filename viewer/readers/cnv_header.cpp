@@ -291,6 +291,9 @@ bool read_header_line(std::string_view line, int line_number, CnvHeader& h, std:
     } else if (key == "bad_flag") {
         double x = 0;
         if (parse_number(value, x)) h.bad_flag = x;
+    } else if (key == "nquan") {
+        int n = 0;
+        if (whole_number(value, 1, kMaxColumns, n)) h.nquan = n;
     } else if (key == "file_type" && lowered(value) == "binary") {
         why = at + " says file_type = binary: this is a binary .cnv file, which must be converted to an ASCII "
                    ".cnv file before it can be loaded";
@@ -310,6 +313,13 @@ bool read_header_line(std::string_view line, int line_number, CnvHeader& h, std:
         c.description = colon == std::string_view::npos ? "" : std::string(trim(value.substr(colon + 1)));
     }
     return true;
+}
+
+void number_columns_from_zero(CnvHeader& h) {
+    const auto named = [](const CnvColumn& c) { return !c.name.empty(); };
+    if (h.nquan && h.columns.size() == std::size_t(*h.nquan) + 1 && !named(h.columns[0]) &&
+        std::all_of(h.columns.begin() + 1, h.columns.end(), named))
+        h.columns.erase(h.columns.begin());
 }
 
 std::string cast_number(const std::string& path, int place) {

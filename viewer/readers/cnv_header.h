@@ -48,6 +48,7 @@ struct CnvHeader {
     std::optional<double> user_clock;              // "** Time:", decimal hours
     std::optional<std::string> station;            // UTF-8
     std::optional<double> bottom;                  // metres
+    std::optional<int> nquan;                      // the column count "# nquan =" declares
 
     // The NMEA pair, else the named "**" pair, else the unnamed one; nothing
     // without a whole pair. A NMEA position of exactly 0° N 0° E is a
@@ -68,6 +69,11 @@ inline constexpr std::size_t kMaxStationBytes = 256;
 [[nodiscard]] bool read_header_line(std::string_view line, int line_number, CnvHeader& h, std::string& why);
 
 inline constexpr int kMaxColumns = 1000;
+
+// Some writers number the columns from 1: "# name 1 =" to "# name N =" under
+// "# nquan = N". Their names move down one place, so that column i is item i
+// of a scan line; other headers are left as they are.
+void number_columns_from_zero(CnvHeader& h);
 
 // The cast number of a file: the last run of digits of its name without the
 // extension, leading zeros dropped, at least three digits ("Station_46.cnv"

@@ -92,6 +92,7 @@ bool CastReader::read_cast(CnvCast& cast, std::string& why, std::atomic<std::uin
     }
     if (src_.failed()) return why = src_.why(), false;
     if (!header_ended) return why = "ends before its *END* line, so it holds no scans", false;
+    number_columns_from_zero(h);
     CnvColumns c;
     if (!choose_columns(h.columns, c, why)) return false;
     cast.with_trans = c.trans >= 0;

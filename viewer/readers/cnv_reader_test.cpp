@@ -74,6 +74,8 @@ TEST(CnvReader, FilesOfEveryGeneration) {
              "  DepSM TV290C Sal00 Latitude Longitude\n 3 5 34 -9.990e-29 -63.5\n 2.5 6 33 0 0\n 2 6 33 44.5 -63.5\n"
              " 1 7 32 44 -63\n"),
          "44.5 63.5 24 6 5 10.38639 88 001 '' | 3 4 | 1 7 32 - - | 3 5.5 33.5 - -"},
+        {"columns numbered from 1", "# nquan = 3\n# name 1 = prdM: P [db]\n# name 2 = tv290C: T\n# name 3 = sal00: S\n"
+         "*END*\n 1 10 35\n 2 11 34\n", "- - - - - - - 001 '' | 2 4 | 1 10 35 - - | 2 11 34 - -"},
     };  // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
