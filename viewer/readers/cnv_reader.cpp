@@ -34,11 +34,18 @@ struct CnvCast {
     std::vector<Bin> bins;
     bool with_trans = false;
     int scan_lines = 0;  // data lines read, usable or not
-    // Scans left out for a depth beyond kShallowest..kDeepest (a pressure
-    // spike of a raw record), and the line and depth of the first.
-    int off_depth = 0, off_depth_line = 0;
-    double off_depth_value = 0;
+    // Scans left out for an impossible depth, and the line and depth of the first.
+    int odd_depths = 0, odd_line = 0;
+    double odd_depth = 0;
+    void leave_out(int line, double depth) {
+        if (odd_depths++ == 0) odd_line = line, odd_depth = depth;
+    }
 };
+
+// A raw record's pressure spike: a scan more than this many metres from both
+// of its neighbours, which lie within it of each other. A profile going one
+// way never has one, however coarse its bins.
+constexpr double kSpike = 100;
 
 // What reading one file came to.
 struct Outcome {
@@ -106,6 +113,9 @@ bool CastReader::read_cast(CnvCast& cast, std::string& why, std::atomic<std::uin
     line_.start();
     bins_.clear();
     bool first = true;
+    std::optional<Scan> pending;  // the last usable scan, not yet judged
+    int pending_line = 0;
+    std::optional<double> before;  // the depth of the scan binned before it
     while (src_.next_line(line)) {
         if (is_blank(line)) continue;
         if (std::exchange(first, false) && is_title_line(line)) continue;
@@ -123,11 +133,24 @@ bool CastReader::read_cast(CnvCast& cast, std::string& why, std::atomic<std::uin
         const std::optional<Scan> scan = make(x_.data());
         if (!scan) continue;
         if (!(scan->depth >= kShallowest && scan->depth < kDeepest)) {
-            if (cast.off_depth++ == 0) cast.off_depth_line = src_.line_number(), cast.off_depth_value = scan->depth;
+            cast.leave_out(src_.line_number(), scan->depth);
             continue;
         }
-        bins_.add(*scan);
+        // Each scan is judged once the next one is known.
+        if (pending) {
+            const double p = pending->depth, next = scan->depth;
+            if (before && std::fabs(p - *before) > kSpike && std::fabs(p - next) > kSpike &&
+                std::fabs(next - *before) <= kSpike) {
+                cast.leave_out(pending_line, p);
+            } else {
+                bins_.add(*pending);
+                before = p;
+            }
+        }
+        pending = scan;
+        pending_line = src_.line_number();
     }
+    if (pending) bins_.add(*pending);
     if (src_.failed()) return why = src_.why(), false;
     cast.position = header_position ? header_position : make.data_position();
     cast.bins = bins_.take();
@@ -267,16 +290,17 @@ void store_cast(CruiseData& d, int i, const CnvCast& cast, const std::string& pa
 std::string no_scans_text(const CnvCast& cast) {
     if (cast.scan_lines == 0) return "holds no scans after its *END* line; its header is loaded";
     return "holds no usable scans: every one of its " + std::to_string(cast.scan_lines) + " scans is marked bad" +
-           (cast.off_depth > 0 ? " or lies outside -100 to 12000 m" : "") + "; its header is loaded";
+           (cast.odd_depths > 0 ? " or lies at an impossible depth" : "") + "; its header is loaded";
 }
 
-std::string off_depth_text(const CnvCast& cast) {
+std::string odd_depths_text(const CnvCast& cast) {
     char depth[32];
-    std::snprintf(depth, sizeof depth, "%.6g", cast.off_depth_value);
-    const bool one = cast.off_depth == 1;
-    return "has " + std::to_string(cast.off_depth) + (one ? " scan" : " scans") + " at a depth outside -100 to " +
-           "12000 m (the first at " + at_line(cast.off_depth_line) + ": " + depth + " m); " +
-           (one ? "it was" : "they were") + " left out";
+    std::snprintf(depth, sizeof depth, "%.6g", cast.odd_depth);
+    const bool one = cast.odd_depths == 1;
+    return "has " + std::to_string(cast.odd_depths) + (one ? " scan" : " scans") +
+           " at an impossible depth: outside -100 to 12000 m, or a spike of more than 100 m from both neighbouring "
+           "scans (the first at " +
+           at_line(cast.odd_line) + ": " + depth + " m); " + (one ? "it was" : "they were") + " left out";
 }
 
 }  // namespace
@@ -339,7 +363,7 @@ LoadResult read_cnv(CruiseData& d, const std::vector<std::string>& paths, const 
         }
         seen.push_back({o.device, o.inode, &path});
         store_cast(d, ++i, o.cast, path);
-        if (o.cast.off_depth > 0 && !o.cast.bins.empty()) result.issues.push_back({path, off_depth_text(o.cast)});
+        if (o.cast.odd_depths > 0 && !o.cast.bins.empty()) result.issues.push_back({path, odd_depths_text(o.cast)});
         if (o.cast.bins.empty()) {
             result.issues.push_back({path, no_scans_text(o.cast)});
             ++result.casts_without_scans;

@@ -27,9 +27,10 @@
 // column titles): items separated by blanks or tabs, or, in a line of whole
 // 11-character fields whose items touch ("34.0200-218.764914"), the fields.
 // Only the columns used are converted; the others must be present. Scans the
-// columns mark bad are dropped, and so are scans at a depth outside -100 to
-// 12000 m (the result names the file, their number and the first); the rest
-// are averaged in depth bins
+// columns mark bad are dropped, and so are scans at an impossible depth:
+// outside -100 to 12000 m, or a spike more than 100 m from both neighbouring
+// scans, which lie within 100 m of each other (the result names the file,
+// their number and the first); the rest are averaged in depth bins
 // (cnv_bins.h), each bin stored with the sigma-t of its mean temperature and
 // salinity. ncol becomes 5 when cast 1 has a transmission column, else 4. A
 // cast with no usable scans keeps its header entries with npts 0, and the

@@ -122,7 +122,9 @@ TEST(CnvReader, SameFileOnceAndCastsWithoutScans) {
     std::filesystem::create_symlink(a, folder.path("z.cnv"));
     folder.write("s2.cnv", cnv(kDts, "** Station: B\n", ""));
     const auto flagged = folder.write("s3.cnv", cnv(kDts, "** Station: C\n", "1 1 -9.990e-29\n-9.990e-29 1 1\n"));
-    folder.write("s4.cnv", cnv(kDts, "", "-100 10 35\n-100.5 10 35\n12000 10 35\n11999 10 35\n"));
+    folder.write("s4.cnv", cnv(kDts, "",
+                               "-100 10 35\n-100.5 10 35\n1 10 35\n7590 10 35\n2 10 35\n12000 10 35\n"
+                               "102 10 35\n1 10 35\n"));
     CruiseData d;
     d.npts[3] = 7;
     const LoadResult r =
@@ -130,9 +132,11 @@ TEST(CnvReader, SameFileOnceAndCastsWithoutScans) {
     ASSERT_EQ(r.issues.size(), 4u);
     EXPECT_EQ(std::tuple(r.stopped, r.complete(), r.ncast, r.casts_without_scans, d.stdsta[3], d.npts[3].value()),
               std::tuple(false, false, 4, 2, "C", 0.0));
-    EXPECT_EQ(d.npts[4].value(), 2);  // the scans at -100 and 11999 m
+    EXPECT_EQ(std::tuple(d.npts[4].value(), d.castdat(4, 4, kDepth).value()),
+              std::tuple(4.0, 102.0));  // -100, 1, 2, 102
     EXPECT_EQ(r.issues[2].what,
-              "has 2 scans at a depth outside -100 to 12000 m (the first at line 7: -100.5 m); they were left out");
+              "has 3 scans at an impossible depth: outside -100 to 12000 m, or a spike of more than 100 m from both "
+              "neighbouring scans (the first at line 7: -100.5 m); they were left out");
     EXPECT_EQ(r.issues[0].what, "holds no scans after its *END* line; its header is loaded");
     EXPECT_EQ(r.issues[1].what, "holds no usable scans: every one of its 2 scans is marked bad; its header is loaded");
     EXPECT_EQ(r.issues[3].file + ": " + r.issues[3].what,
