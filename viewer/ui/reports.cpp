@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "files/output_file.h"
 #include "format/utf8_text.h"
@@ -50,41 +51,32 @@ std::string cruise_name(const Viewer& v) {
     return (folder.has_filename() ? folder.filename() : folder.parent_path().filename()).string();
 }
 
+namespace {
+
+// The reports by the name the command line gives them, which also names their file.
+constexpr std::pair<std::string_view, Report> kReportNames[] = {
+    {"stations", Report::stations}, {"track", Report::track}, {"cast", Report::cast},
+    {"casts", Report::casts},       {"ts", Report::ts},       {"section", Report::section},
+};
+
+}  // namespace
+
 std::optional<Report> report_named(std::string_view name) {
-    if (name == "stations") return Report::stations;
-    if (name == "track") return Report::track;
-    if (name == "cast") return Report::cast;
-    if (name == "casts") return Report::casts;
-    if (name == "ts") return Report::ts;
-    if (name == "section") return Report::section;
+    for (const auto& [n, kind] : kReportNames)
+        if (n == name) return kind;
     return std::nullopt;
 }
 
 std::string report_path(const Viewer& v, Report kind) {
     std::string name;
-    switch (kind) {
-        case Report::stations:
-            name = "stations.pdf";
-            break;
-        case Report::track:
-            name = "track.pdf";
-            break;
-        case Report::casts:
-            name = "casts.pdf";
-            break;
-        case Report::ts:
-            name = "ts.pdf";
-            break;
-        case Report::section:
-            name = "section.pdf";
-            break;
-        case Report::cast: {
-            const int k = std::clamp(int(v.d.curcast), 0, kMaxCast);
-            std::string number = file_safe(v.d.castno[k]);
-            if (number.empty()) number = std::to_string(k);
-            name = "cast-" + number + ".pdf";
-            break;
-        }
+    if (kind == Report::cast) {
+        const int k = std::clamp(int(v.d.curcast), 0, kMaxCast);
+        std::string number = file_safe(v.d.castno[k]);
+        if (number.empty()) number = std::to_string(k);
+        name = "cast-" + number + ".pdf";
+    } else {
+        for (const auto& [n, k] : kReportNames)
+            if (k == kind) name = std::string(n) + ".pdf";
     }
     if (v.report_folder.empty()) return name;
     return (std::filesystem::path(v.report_folder) / name).string();
