@@ -4,10 +4,9 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 
 #include "surface/recording_surface.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -18,20 +17,18 @@ Quad coords(const RecordingSurface::Call& c) { return {c.a, c.b, c.c, c.d}; }
 // A store of the given casts (filled or not) and a printed coastline of one
 // segment, 70.5 W 41 N to 70 W 41.5 N.
 struct StationPlot : ::testing::Test {
-    std::filesystem::path coast = std::filesystem::path(::testing::TempDir()) / "print_coast.bln";
+    ScratchFolder folder;  // its own, as tests run side by side
+    std::string coast = folder.write("print_coast.bln", "2\n-70.5,41\n-70,41.5\n");
     CruiseData d;
     RecordingSurface page;
 
-    StationPlot() {
-        std::ofstream(coast) << "2\n-70.5,41\n-70,41.5\n";
-        set_start_values(d);
-    }
+    StationPlot() { set_start_values(d); }
     void add_cast(int i, const char* castno, double lon, double lat) {
         d.castno[i] = castno;
         d.castfile[i] = "/cruise/" + std::string(castno) + ".PRE";
         d.lon[i] = lon, d.lat[i] = lat, d.ncast = i;
     }
-    CoastResult draw(bool withtrack) { return draw_station_plot(page, d, coast.string(), "", withtrack); }
+    CoastResult draw(bool withtrack) { return draw_station_plot(page, d, coast, "", withtrack); }
 };
 
 // What the page shows, whatever the order of the calls: one solid marker per
